@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/Sqlite.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace paluksen {
+
+// One person of the listing: a row of アドレス情報. Null is an unassigned column.
+struct AddressEntry {
+    store::Text name;
+    store::Text address;
+    store::Text company;
+    store::Text department;
+    store::Text title;
+};
+
+// One member of one group: a row of グループ情報. Always assigned.
+struct GroupMembership {
+    QString group;
+    QString name;
+    QString address;
+};
+
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+    virtual bool atEnd() = 0;
+    virtual QString readLine() = 0;
+};
+
+class AddressSink {
+public:
+    virtual ~AddressSink() = default;
+    virtual void append(const AddressEntry& entry) = 0;
+};
+
+class GroupSink {
+public:
+    virtual ~GroupSink() = default;
+    virtual void append(const GroupMembership& membership) = 0;
+};
+
+enum class ParseOutcome { NoLines, OneLine, Completed };
+
+struct ParseResult {
+    ParseOutcome outcome;
+    qint64 lineCount;
+};
+
+// Position (from 1) of the last occurrence of pattern in text, or -1.
+qsizetype LastPosition(QStringView text, QStringView pattern);
+
+ParseResult parseListing(LineSource& lines, AddressSink& addresses, GroupSink& groups);
+
+} // namespace paluksen

@@ -1,0 +1,247 @@
+#include "store/Sqlite.h"
+#include "text/Failure.h"
+
+#include <sqlite3.h>
+
+namespace paluksen::store {
+namespace {
+
+// Another program may hold the file for a moment; wait for it rather than fail at once.
+constexpr int kBusyTimeoutMs = 5000;
+
+QString describe(int primaryCode)
+{
+    switch (primaryCode) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("アドレス帳データベースは他のプログラムが使用中です。");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("アドレス帳データベースを開けませんでした。");
+    case SQLITE_NOTADB:
+        return QStringLiteral("アドレス帳データベースの形式が正しくありません。");
+    case SQLITE_CORRUPT:
+        return QStringLiteral("アドレス帳データベースが壊れています。");
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return QStringLiteral("アドレス帳データベースに書き込めません。");
+    case SQLITE_FULL:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case SQLITE_IOERR:
+        return QStringLiteral("アドレス帳データベースの読み書きに失敗しました。");
+    default:
+        return QStringLiteral("アドレス帳データベースの操作に失敗しました。");
+    }
+}
+
+const void* utf16(const QString& text)
+{
+    return text.utf16();
+}
+
+int utf16Bytes(QStringView text)
+{
+    return static_cast<int>(text.size() * 2);
+}
+
+} // namespace
+
+void throwStoreFailure(sqlite3* db, int resultCode, const QString& context)
+{
+    const int primary = resultCode & 0xFF;
+    QString message = db ? QString::fromUtf8(sqlite3_errmsg(db))
+                         : QString::fromUtf8(sqlite3_errstr(resultCode));
+    if (!context.isEmpty())
+        message += QStringLiteral("\n") + context;
+    throw StoreFailure(primary, describe(primary), message);
+}
+
+Connection Connection::open(const QString& path, int flags)
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        Connection failed(db, path); // closes the half-opened handle on the way out
+        throwStoreFailure(db, rc, path);
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    return Connection(db, path);
+}
+
+Connection Connection::openExisting(const QString& path)
+{
+    return open(path, SQLITE_OPEN_READWRITE);
+}
+
+Connection Connection::openOrCreate(const QString& path)
+{
+    return open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+Connection::~Connection()
+{
+    if (db_)
+        sqlite3_close_v2(db_);
+}
+
+Connection::Connection(Connection&& other) noexcept
+    : db_(std::exchange(other.db_, nullptr)), path_(std::move(other.path_))
+{
+}
+
+Connection& Connection::operator=(Connection&& other) noexcept
+{
+    if (this != &other) {
+        if (db_)
+            sqlite3_close_v2(db_);
+        db_ = std::exchange(other.db_, nullptr);
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+void Connection::execute(const QString& sql)
+{
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    sqlite3_free(error); // the same words are read again from the handle
+    if (rc != SQLITE_OK)
+        throwStoreFailure(db_, rc, sql);
+}
+
+Statement::Statement(Connection& connection, QStringView sql)
+    : db_(connection.handle()), sql_(sql.toString())
+{
+    const int rc = sqlite3_prepare16_v3(db_, utf16(sql_), utf16Bytes(sql_), SQLITE_PREPARE_PERSISTENT,
+                                        &stmt_, nullptr);
+    if (rc != SQLITE_OK)
+        throwStoreFailure(db_, rc, sql_);
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(stmt_);
+}
+
+void Statement::bind(int position, const Text& value)
+{
+    const int rc = value ? sqlite3_bind_text16(stmt_, position, utf16(*value), utf16Bytes(*value),
+                                               SQLITE_TRANSIENT)
+                         : sqlite3_bind_null(stmt_, position);
+    if (rc != SQLITE_OK)
+        throwStoreFailure(db_, rc, sql_);
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throwStoreFailure(db_, rc, sql_);
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(stmt_);
+}
+
+int Statement::columnIndex(QStringView name) const
+{
+    const int count = columnCount();
+    for (int i = 0; i < count; ++i) {
+        const void* columnName = sqlite3_column_name16(stmt_, i);
+        if (columnName && QStringView(static_cast<const char16_t*>(columnName)) == name)
+            return i;
+    }
+    throw StoreFailure(SQLITE_ERROR, describe(SQLITE_ERROR),
+                       QStringLiteral("no such column: ") + name.toString() + QStringLiteral("\n") + sql_);
+}
+
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+Text Statement::value(int column) const
+{
+    if (isNull(column))
+        return std::nullopt;
+    return text(column);
+}
+
+QString Statement::text(int column) const
+{
+    const void* data = sqlite3_column_text16(stmt_, column);
+    const int bytes = sqlite3_column_bytes16(stmt_, column);
+    if (!data)
+        return {};
+    return QString(static_cast<const QChar*>(data), bytes / 2);
+}
+
+Cursor::Cursor(Connection& connection, QStringView sql, std::initializer_list<Text> parameters)
+    : statement_(connection, sql)
+{
+    int position = 1;
+    for (const Text& parameter : parameters)
+        statement_.bind(position++, parameter);
+    atEnd_ = !statement_.step();
+}
+
+void Cursor::next()
+{
+    if (!atEnd_)
+        atEnd_ = !statement_.step();
+}
+
+namespace {
+QString insertStatement(const QString& table, const QStringList& columns)
+{
+    QStringList marks;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+}
+} // namespace
+
+Appender::Appender(Connection& connection, const QString& table, const QStringList& columns)
+    : statement_(connection, insertStatement(table, columns)), columns_(static_cast<int>(columns.size()))
+{
+}
+
+void Appender::append(std::initializer_list<Text> values)
+{
+    Q_ASSERT(static_cast<int>(values.size()) == columns_);
+    int position = 1;
+    for (const Text& value : values)
+        statement_.bind(position++, value);
+    statement_.step();
+    statement_.reset();
+}
+
+Transaction::Transaction(Connection& connection) : connection_(connection)
+{
+    // Take the write lock now, so a store held by another program fails before anything changes.
+    connection_.execute(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Transaction::~Transaction()
+{
+    if (open_)
+        sqlite3_exec(connection_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    connection_.execute(QStringLiteral("COMMIT"));
+    open_ = false;
+}
+
+} // namespace paluksen::store

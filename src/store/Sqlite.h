@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <initializer_list>
+#include <optional>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace paluksen::store {
+
+// A stored value: text, empty text, or Null. Null and empty text are different things to the
+// store and stay different on the way through it.
+using Text = std::optional<QString>;
+
+// One open SQLite database. The handle never leaves the store module.
+class Connection {
+public:
+    // Opens an existing store for reading and writing; never creates one.
+    static Connection openExisting(const QString& path);
+    // Opens or creates a database; for the store maker and for tests.
+    static Connection openOrCreate(const QString& path);
+
+    ~Connection();
+    Connection(Connection&& other) noexcept;
+    Connection& operator=(Connection&& other) noexcept;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs one or more statements that return no rows.
+    void execute(const QString& sql);
+    const QString& path() const { return path_; }
+    sqlite3* handle() const { return db_; }
+
+private:
+    Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+    static Connection open(const QString& path, int flags);
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+[[noreturn]] void throwStoreFailure(sqlite3* db, int resultCode, const QString& context);
+
+// A prepared statement, finalized when it goes.
+class Statement {
+public:
+    Statement(Connection& connection, QStringView sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int position, const Text& value); // positions count from 1
+    bool step();                                // true while a row is there
+    void reset();
+
+    int columnCount() const;
+    int columnIndex(QStringView name) const;
+    bool isNull(int column) const;
+    Text value(int column) const;
+    QString text(int column) const; // Null reads as empty text
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+    QString sql_;
+};
+
+// A forward-only walk over the rows of a query, standing on its first row when made.
+class Cursor {
+public:
+    Cursor(Connection& connection, QStringView sql, std::initializer_list<Text> parameters = {});
+
+    bool atEnd() const { return atEnd_; }
+    void next();
+    int columnIndex(QStringView name) const { return statement_.columnIndex(name); }
+    bool isNull(int column) const { return statement_.isNull(column); }
+    Text value(int column) const { return statement_.value(column); }
+    Text value(QStringView name) const { return value(columnIndex(name)); }
+    QString text(int column) const { return statement_.text(column); }
+
+private:
+    Statement statement_;
+    bool atEnd_ = false;
+};
+
+// Appends rows to one table through one prepared INSERT that is reused for every row.
+class Appender {
+public:
+    Appender(Connection& connection, const QString& table, const QStringList& columns);
+    // One value per column given at construction; Null leaves the column unassigned.
+    void append(std::initializer_list<Text> values);
+
+private:
+    Statement statement_;
+    int columns_;
+};
+
+// Rolls back unless committed, so a failure half-way leaves the store as it was.
+class Transaction {
+public:
+    explicit Transaction(Connection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Connection& connection_;
+    bool open_ = true;
+};
+
+} // namespace paluksen::store

@@ -1,0 +1,133 @@
+// Code page 932 through glibc's iconv, whose "CP932" table decodes every code as Windows does
+// (Qt's and ICU's converters differ on the control bytes and on U+301C / U+FF5E).
+#include "text/Cp932.h"
+#include "text/Failure.h"
+
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+
+namespace paluksen::cp932 {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+iconv_t openConverter(const char* to, const char* from)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        const int error = errno;
+        throw FileFailure(error, QStringLiteral("文字コード変換（CP932）を利用できません。"),
+                          QString::fromLocal8Bit(std::strerror(error)));
+    }
+    return cd;
+}
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(openConverter(to, from)) {}
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    iconv_t get() const { return cd_; }
+    void reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+
+private:
+    iconv_t cd_;
+};
+
+} // namespace
+
+struct Decoder::State {
+    Converter converter{"UTF-16LE", "CP932"};
+    QByteArray pending; // the first byte of a character split between pieces
+};
+
+Decoder::Decoder() : state_(std::make_unique<State>()) {}
+Decoder::~Decoder() = default;
+
+void Decoder::decode(QByteArrayView piece, bool last, QString& out)
+{
+    QByteArray joined;
+    if (!state_->pending.isEmpty()) {
+        joined = state_->pending + piece.toByteArray();
+        state_->pending.clear();
+        piece = joined;
+    }
+    // Every byte yields at most one UTF-16 unit in this code page.
+    const qsizetype start = out.size();
+    out.resize(start + piece.size());
+    char* in = const_cast<char*>(piece.data());
+    size_t inLeft = static_cast<size_t>(piece.size());
+    char* outBegin = reinterpret_cast<char*>(out.data() + start);
+    char* outPtr = outBegin;
+    size_t outLeft = static_cast<size_t>(piece.size()) * 2;
+    while (inLeft > 0) {
+        if (iconv(state_->converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno == EINVAL && !last) { // a lead byte whose trail byte is in the next piece
+            state_->pending = QByteArray(in, static_cast<qsizetype>(inLeft));
+            break;
+        }
+        // EILSEQ, or an unfinished character at the very end: one byte becomes U+FFFD and the
+        // next byte is read afresh, so an invalid lead byte never swallows an ASCII character.
+        const char16_t replacement = kReplacement;
+        std::memcpy(outPtr, &replacement, 2);
+        outPtr += 2;
+        outLeft -= 2;
+        ++in;
+        --inLeft;
+        state_->converter.reset();
+    }
+    out.resize(start + (outPtr - outBegin) / 2);
+}
+
+struct Encoder::State {
+    Converter converter{"CP932", "UTF-16LE"};
+};
+
+Encoder::Encoder() : state_(std::make_unique<State>()) {}
+Encoder::~Encoder() = default;
+
+void Encoder::encode(QStringView text, QByteArray& out)
+{
+    // No character of this code page takes more than two bytes.
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 2);
+    char* in = reinterpret_cast<char*>(const_cast<QChar*>(text.data()));
+    size_t inLeft = static_cast<size_t>(text.size()) * 2;
+    char* outBegin = out.data() + start;
+    char* outPtr = outBegin;
+    size_t outLeft = static_cast<size_t>(text.size()) * 2;
+    while (inLeft > 0) {
+        if (iconv(state_->converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+            break;
+        // A character that cannot be written (or half a surrogate pair) becomes one "?".
+        const auto unit = *reinterpret_cast<const char16_t*>(in);
+        const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4 &&
+                          QChar::isLowSurrogate(*reinterpret_cast<const char16_t*>(in + 2));
+        const size_t skip = pair ? 4 : 2;
+        *outPtr++ = '?';
+        --outLeft;
+        in += skip;
+        inLeft -= skip;
+        state_->converter.reset();
+    }
+    out.resize(start + (outPtr - outBegin));
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString out;
+    Decoder().decode(bytes, true, out);
+    return out;
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray out;
+    Encoder().encode(text, out);
+    return out;
+}
+
+} // namespace paluksen::cp932

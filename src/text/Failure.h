@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string>
+
+namespace paluksen {
+
+// A failure of the store or of a file. It rises untouched to the one place that reports it;
+// the number and the engine's or system's own message travel with it for that report.
+class Failure : public std::exception {
+public:
+    Failure(int number, QString description, QString detail);
+
+    int number() const noexcept { return number_; }
+    // Japanese, for the user.
+    const QString& description() const noexcept { return description_; }
+    // The engine's or the system's own words, with the path or statement concerned.
+    const QString& detail() const noexcept { return detail_; }
+    const char* what() const noexcept override { return what_.c_str(); }
+
+private:
+    int number_;
+    QString description_;
+    QString detail_;
+    std::string what_;
+};
+
+class StoreFailure : public Failure {
+public:
+    using Failure::Failure;
+};
+
+class FileFailure : public Failure {
+public:
+    using Failure::Failure;
+};
+
+} // namespace paluksen

@@ -1,0 +1,189 @@
+#include "text/LineReader.h"
+#include "text/Cp932.h"
+#include "text/Failure.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace paluksen {
+namespace {
+
+constexpr qint64 kPieceBytes = 64 * 1024;
+
+class Cp932PieceDecoder : public PieceDecoder {
+public:
+    void decode(QByteArrayView piece, bool last, QString& out) override
+    {
+        decoder_.decode(piece, last, out);
+    }
+
+private:
+    cp932::Decoder decoder_;
+};
+
+class QtPieceDecoder : public PieceDecoder {
+public:
+    // The mark has been skipped already; a second one is text and stays.
+    explicit QtPieceDecoder(QStringConverter::Encoding encoding)
+        : decoder_(encoding, QStringConverter::Flag::ConvertInitialBom)
+    {
+    }
+    void decode(QByteArrayView piece, bool last, QString& out) override
+    {
+        out += decoder_.decode(piece);
+        if (last)
+            out += decoder_.decode(QByteArrayView()); // flushes an unfinished character
+    }
+
+private:
+    QStringDecoder decoder_;
+};
+
+std::unique_ptr<PieceDecoder> makeDecoder(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return std::make_unique<QtPieceDecoder>(QStringConverter::Utf8);
+    case TextEncoding::Utf16LE:
+        return std::make_unique<QtPieceDecoder>(QStringConverter::Utf16LE);
+    case TextEncoding::Utf16BE:
+        return std::make_unique<QtPieceDecoder>(QStringConverter::Utf16BE);
+    case TextEncoding::Cp932:
+        break;
+    }
+    return std::make_unique<Cp932PieceDecoder>();
+}
+
+} // namespace
+
+EncodingGuess guessEncoding(QIODevice& device)
+{
+    const QByteArray head = device.peek(3);
+    if (head.startsWith("\xEF\xBB\xBF"))
+        return {TextEncoding::Utf8, 3};
+    if (head.startsWith("\xFF\xFE"))
+        return {TextEncoding::Utf16LE, 2};
+    if (head.startsWith("\xFE\xFF"))
+        return {TextEncoding::Utf16BE, 2};
+
+    // Code page 932 Japanese is never valid UTF-8, so the first lead byte usually ends this.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    bool nonAscii = false;
+    const qint64 start = device.pos();
+    QByteArray piece;
+    while (!(piece = device.read(kPieceBytes)).isEmpty()) {
+        if (!nonAscii)
+            nonAscii = std::any_of(piece.cbegin(), piece.cend(),
+                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        (void)utf8.decode(piece);
+        if (utf8.hasError())
+            break;
+    }
+    if (!utf8.hasError())
+        (void)utf8.decode(QByteArrayView()); // a character cut off at the end is an error too
+    const bool isUtf8 = nonAscii && !utf8.hasError();
+    device.seek(start);
+    return {isUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932, 0};
+}
+
+LineReader::LineReader(const QString& path)
+{
+    open(path);
+    const EncodingGuess guess = guessEncoding(file_);
+    if (file_.error() != QFileDevice::NoError)
+        fail(QStringLiteral("入力ファイルを読み込めませんでした。"));
+    encoding_ = guess.encoding;
+    startDecoding(guess.markBytes);
+}
+
+LineReader::LineReader(const QString& path, TextEncoding encoding) : encoding_(encoding)
+{
+    open(path);
+    startDecoding(0);
+}
+
+LineReader::~LineReader() = default;
+
+void LineReader::open(const QString& path)
+{
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("入力ファイルを開けませんでした。"));
+}
+
+void LineReader::startDecoding(qint64 skipBytes)
+{
+    if (skipBytes > 0)
+        file_.read(skipBytes);
+    decoder_ = makeDecoder(encoding_);
+}
+
+void LineReader::fail(const QString& description) const
+{
+    throw FileFailure(static_cast<int>(file_.error()), description,
+                      file_.fileName() + QStringLiteral("\n") + file_.errorString());
+}
+
+bool LineReader::fill()
+{
+    if (inputDone_)
+        return false;
+    if (pos_ > 0) {
+        buffer_.remove(0, pos_);
+        pos_ = 0;
+    }
+    raw_.resize(kPieceBytes);
+    const qint64 got = file_.read(raw_.data(), kPieceBytes);
+    if (got < 0)
+        fail(QStringLiteral("入力ファイルを読み込めませんでした。"));
+    inputDone_ = got == 0;
+    decoder_->decode(QByteArrayView(raw_.constData(), got), inputDone_, buffer_);
+    return true;
+}
+
+void LineReader::skipLineFeedAfterCarriageReturn()
+{
+    if (!lineFeedMayFollow_)
+        return;
+    while (pos_ >= buffer_.size())
+        if (!fill()) {
+            lineFeedMayFollow_ = false;
+            return;
+        }
+    if (buffer_.at(pos_) == u'\n')
+        ++pos_;
+    lineFeedMayFollow_ = false;
+}
+
+bool LineReader::atEnd()
+{
+    skipLineFeedAfterCarriageReturn();
+    while (pos_ >= buffer_.size())
+        if (!fill())
+            return true;
+    return false;
+}
+
+QString LineReader::readLine()
+{
+    skipLineFeedAfterCarriageReturn();
+    qsizetype searched = 0; // characters after pos_ known to hold no CR
+    for (;;) {
+        const qsizetype cr = buffer_.indexOf(u'\r', pos_ + searched);
+        if (cr >= 0) {
+            QString line = buffer_.mid(pos_, cr - pos_);
+            pos_ = cr + 1;
+            lineFeedMayFollow_ = true;
+            return line;
+        }
+        searched = buffer_.size() - pos_;
+        if (!fill()) {
+            QString line = buffer_.mid(pos_);
+            pos_ = buffer_.size();
+            return line;
+        }
+    }
+}
+
+} // namespace paluksen

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <memory>
+
+namespace paluksen {
+
+enum class TextEncoding { Cp932, Utf8, Utf16LE, Utf16BE };
+
+// Decodes a byte stream piece by piece; pieces may split a character anywhere.
+class PieceDecoder {
+public:
+    virtual ~PieceDecoder() = default;
+    virtual void decode(QByteArrayView piece, bool last, QString& out) = 0;
+};
+
+// Reads a text file line by line without holding more of it than the current line.
+// A line ends at CR LF or at a CR alone; a LF that follows no CR belongs to the line; the last
+// line may lack its end. The encoding is decided once, when the file is opened: a byte-order
+// mark names it, a file that is valid UTF-8 with at least one non-ASCII byte is UTF-8, and
+// everything else is code page 932, the encoding these listings were always saved in.
+class LineReader {
+public:
+    explicit LineReader(const QString& path);
+    // For data that comes with its encoding already known (tests, in-memory callers).
+    LineReader(const QString& path, TextEncoding encoding);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    TextEncoding encoding() const { return encoding_; }
+    bool atEnd();
+    QString readLine();
+
+private:
+    void open(const QString& path);
+    void startDecoding(qint64 skipBytes);
+    bool fill();
+    void skipLineFeedAfterCarriageReturn();
+    [[noreturn]] void fail(const QString& description) const;
+
+    QFile file_;
+    TextEncoding encoding_ = TextEncoding::Cp932;
+    std::unique_ptr<PieceDecoder> decoder_;
+    QByteArray raw_;
+    QString buffer_;
+    qsizetype pos_ = 0;
+    bool inputDone_ = false;
+    bool lineFeedMayFollow_ = false;
+};
+
+// Looks at the whole stream once (stops early where it can) to decide its encoding, and
+// reports how many bytes of byte-order mark to skip.
+struct EncodingGuess {
+    TextEncoding encoding;
+    qint64 markBytes;
+};
+EncodingGuess guessEncoding(QIODevice& device);
+
+} // namespace paluksen

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace paluksen {
+
+// Message box styles: the buttons and icon of each box the program shows.
+enum MessageStyle : int {
+    kStyleStop = 16,        // OK, stop icon
+    kStyleQuestion = 36,    // Yes and No, question mark, Yes the default
+    kStyleExclamation = 48, // OK, exclamation mark
+    kStyleInformation = 64, // OK, information icon
+};
+
+enum MessageAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
+
+// Everything the platform shows or answers goes through here, so that a test can answer the
+// program's questions and read what it showed without a real dialog ever blocking.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual int messageBox(QWidget* owner, const QString& text, const QString& title, int style) = 0;
+    // filter in the "name|pattern|name|pattern" form; empty text when the user cancels.
+    virtual QString openFileDialog(QWidget* owner, const QString& title, const QString& filter) = 0;
+    // Shows a file in the program the desktop has for it; returns at once, reports nothing.
+    virtual void shellOpen(QWidget* owner, const QString& path) = 0;
+    virtual void showHelp(QWidget* owner, const QString& helpPath) = 0;
+    virtual QDate today() = 0;
+    // Ends the program after a failure has been reported.
+    virtual void endProgram(int exitCode) = 0;
+};
+
+} // namespace paluksen

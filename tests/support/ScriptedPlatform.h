@@ -1,0 +1,79 @@
+#pragma once
+
+#include "shell/Platform.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace paluksen::test {
+
+// A platform for window tests: answers come from queues, and everything shown is recorded.
+// Nothing here ever blocks.
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        int style;
+    };
+    struct FileDialog {
+        QString title;
+        QString filter;
+    };
+
+    std::deque<int> answers;          // for Yes/No questions
+    std::deque<QString> fileChoices;  // empty text = cancelled
+    QList<Message> messages;
+    QList<FileDialog> fileDialogs;
+    QStringList shellOpened;
+    QStringList helpShown;
+    QList<int> endedWith;
+    QDate date{2019, 1, 7};
+    int todayCalls = 0;
+    // Runs while a message box would be up, to look at the windows behind it.
+    std::function<void(const Message&)> whileMessageShown;
+
+    int messageBox(QWidget*, const QString& text, const QString& title, int style) override
+    {
+        messages.append({text, title, style});
+        if (whileMessageShown)
+            whileMessageShown(messages.constLast());
+        if (style != kStyleQuestion)
+            return kAnswerOk;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return kAnswerNo;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QString openFileDialog(QWidget*, const QString& title, const QString& filter) override
+    {
+        fileDialogs.append({title, filter});
+        if (fileChoices.empty()) {
+            ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
+            return {};
+        }
+        QString choice = fileChoices.front();
+        fileChoices.pop_front();
+        return choice;
+    }
+
+    void shellOpen(QWidget*, const QString& path) override { shellOpened.append(path); }
+    void showHelp(QWidget*, const QString& helpPath) override { helpShown.append(helpPath); }
+    QDate today() override
+    {
+        ++todayCalls;
+        return date;
+    }
+    void endProgram(int exitCode) override { endedWith.append(exitCode); }
+};
+
+} // namespace paluksen::test

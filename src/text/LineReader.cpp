@@ -76,12 +76,12 @@ EncodingGuess guessEncoding(QIODevice& device)
         if (!nonAscii)
             nonAscii = std::any_of(piece.cbegin(), piece.cend(),
                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-        (void)utf8.decode(piece);
+        const QString decoded = utf8.decode(piece); // the decoder works only when its result is taken
         if (utf8.hasError())
             break;
     }
     if (!utf8.hasError())
-        (void)utf8.decode(QByteArrayView()); // a character cut off at the end is an error too
+        const QString rest = utf8.decode(QByteArrayView()); // a character cut off at the end is an error too
     const bool isUtf8 = nonAscii && !utf8.hasError();
     device.seek(start);
     return {isUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932, 0};

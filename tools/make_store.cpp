@@ -25,8 +25,6 @@ int main(int argc, char** argv)
     int rc = sqlite3_open_v2(argv[2], &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     char* error = nullptr;
     if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "PRAGMA encoding = 'UTF-16le';", nullptr, nullptr, &error);
-    if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, schema.str().c_str(), nullptr, nullptr, &error);
     if (rc != SQLITE_OK) {
         std::fprintf(stderr, "%s: %s\n", argv[2], error ? error : sqlite3_errmsg(db));

@@ -4,10 +4,32 @@
 #include <sqlite3.h>
 
 namespace paluksen::store {
+namespace {
+void requireSchema(Connection& connection, const QString& path);
+}
 
 Connection openAddressStore(const QString& path)
 {
     Connection connection = Connection::openExisting(path);
+    try {
+        requireSchema(connection, path);
+    } catch (const StoreFailure& failure) {
+        // Name the file: the engine's own words do not, and the user has to find it.
+        if (failure.detail().contains(path))
+            throw;
+        throw StoreFailure(failure.number(), failure.description(), failure.detail() + QStringLiteral("\n") + path);
+    }
+    return connection;
+}
+
+void createSchema(Connection& connection, const QString& schemaSql)
+{
+    connection.execute(schemaSql);
+}
+
+namespace {
+void requireSchema(Connection& connection, const QString& path)
+{
     const struct {
         const QString& name;
         const char* type;
@@ -20,14 +42,7 @@ Connection openAddressStore(const QString& path)
                                QStringLiteral("no such %1: %2\n%3")
                                    .arg(QLatin1String(object.type), object.name, path));
     }
-    return connection;
 }
-
-void createSchema(Connection& connection, const QString& schemaSql)
-{
-    // Text is kept as UTF-16, the form the program holds it in, so reading needs no conversion.
-    connection.execute(QStringLiteral("PRAGMA encoding = 'UTF-16le'"));
-    connection.execute(schemaSql);
-}
+} // namespace
 
 } // namespace paluksen::store

@@ -1,7 +1,7 @@
 -- The address store: people, group memberships, and the view the exports read.
 -- Every column is plain text with no constraint: Null stays Null, empty text stays empty text,
--- and identical rows are all kept. Text compares with BINARY everywhere, so equality, DISTINCT
--- and ORDER BY agree, and Null sorts first.
+-- and identical rows are all kept. Text is stored as UTF-8 and compares with BINARY everywhere,
+-- so equality, DISTINCT and ORDER BY agree, text sorts by code point, and Null sorts first.
 
 CREATE TABLE アドレス情報 (
     名前 TEXT,

@@ -4,6 +4,13 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Readable failure messages for Qt's text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace paluksen::test {
 

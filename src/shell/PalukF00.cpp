@@ -6,7 +6,7 @@
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
+#include <QShortcut>
 
 namespace paluksen {
 namespace {
@@ -67,10 +67,16 @@ PalukF00::PalukF00(TaskContext& context, ProgramPaths paths) : context_(context)
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setGeometry(twipsRect(3400, 0, 1300, 180));
 
-    // Key preview: the window sees F1 before whichever control has the focus.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    // Key preview: the window sees F1 before whichever control has the focus, with or without
+    // Shift, Ctrl and Alt.
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::KeyboardModifiers(Qt::AltModifier), Qt::ShiftModifier | Qt::ControlModifier,
+          Qt::ShiftModifier | Qt::AltModifier, Qt::ControlModifier | Qt::AltModifier,
+          Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier}) {
+        auto* help = new QShortcut(QKeySequence(modifiers | Qt::Key_F1), this);
+        connect(help, &QShortcut::activated, this, [this] { Form_KeyDown(Qt::Key_F1); });
+    }
 
     context_.windows.loaded(this);
     Form_Load();
@@ -104,13 +110,6 @@ void PalukF00::showTask(int number)
     open->show();
     open->raise();
     open->activateWindow();
-}
-
-bool PalukF00::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress)
-        Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
-    return QWidget::eventFilter(watched, event); // the key goes on to the focused control
 }
 
 void PalukF00::Form_KeyDown(int key)

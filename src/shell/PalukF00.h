@@ -31,7 +31,6 @@ public:
     QWidget* taskWindow(int number) const { return open_.at(number - 1); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+"""Writes the expected export files for the store that ExportStore.cpp fills.
+
+Every line below is written out by hand from the output rules, not taken from the program, so
+the files say what the program must write. Run it from anywhere; it rewrites the files beside it.
+
+The store:
+  アドレス情報 (名前, アドレス, 会社名, 部署名, 役職), N for Null
+    山田太郎   taro@example.jp        山田商事        営業部              部長
+    佐藤花子   hanako@example.jp      N               N                   N
+    鈴木一郎   ichiro@example.jp      ""              ""                  ""
+    Smith, John john@example.com      ACME "West", Inc. " "               ""
+    高橋       takahashi@example.jp   高橋工業        ""                  社長
+    田中       tanaka@example.jp      ""              総務部              ""
+    伊藤       itou@example.jp        ""              ""                  課長
+    渡辺       N                      渡辺建設        N                   N
+    木村       kimura@example.jp      木村電機        技術部              ""     (stored twice)
+    加藤       kato@example.jp        加藤製作所      開発部 CR LF 第二課 ""
+    井上       inoue@example.jp       東京，大阪      N                   顧問
+    中村       nakamura@example.jp    中村設計        設計部"A"           N
+    松本       matsumoto@example.jp   松本商店        N                   N
+  グループ情報 (グループ, 名前, アドレス)
+    友人        山田太郎 taro@example.jp
+    友人        高橋     takahashi@example.jp
+    友人        小林     kobayashi@example.jp   (names no person)
+    O'Brien家   山田太郎 taro@example.jp
+    O'Brien家   伊藤     itou@example.jp
+    取引先,東京 Smith, John john@example.com
+    N           中村     nakamura@example.jp    (its view row has group Null, so it is
+                                                 among the rows of no group)
+    ""          松本     matsumoto@example.jp
+
+Text sorts by code point, Null first: 中村 (4E2D) < 井上 (4E95) < 佐藤 (4F50) < 加藤 (52A0) <
+木村 (6728) < 渡辺 (6E21) < 田中 (7530) < 鈴木 (9234), and the groups
+Null < "" < O'Brien家 < 友人 (53CB) < 取引先,東京 (53D6).
+"""
+
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+DATE = "2019/01/07"
+
+
+def write(name, lines):
+    data = "".join(line + "\r\n" for line in lines).encode("cp932")
+    (HERE / name).write_bytes(data)
+
+
+CSV = [
+    ',中村,nakamura@example.jp,中村設計,"設計部""A""",',
+    ",井上,inoue@example.jp,東京，大阪,,顧問",
+    ",佐藤花子,hanako@example.jp,,,",
+    ',加藤,kato@example.jp,加藤製作所,"開発部\r\n第二課",',
+    ",木村,kimura@example.jp,木村電機,技術部,",
+    ",木村,kimura@example.jp,木村電機,技術部,",
+    ",渡辺,,渡辺建設,,",
+    ",田中,tanaka@example.jp,,総務部,",
+    ",鈴木一郎,ichiro@example.jp,,,",
+    ",松本,matsumoto@example.jp,松本商店,,",
+    "O'Brien家,伊藤,itou@example.jp,,,課長",
+    "O'Brien家,山田太郎,taro@example.jp,山田商事,営業部,部長",
+    "友人,小林,kobayashi@example.jp,,,",
+    "友人,山田太郎,taro@example.jp,山田商事,営業部,部長",
+    "友人,高橋,takahashi@example.jp,高橋工業,,社長",
+    '"取引先,東京","Smith, John",john@example.com,"ACME ""West"", Inc.", ,',
+]
+
+# The EdMax memo line of each person, layouts 1 to 8.
+MEMO = {
+    "渡辺": ["渡辺建設\t\t", "渡辺建設\t", "渡辺建設\t", "渡辺建設",
+             "渡辺建設", "渡辺建設", "渡辺建設", ""],
+    "木村": ["木村電機\t技術部\t", "木村電機\t技術部", "木村電機\t", "木村電機",
+             "木村電機,技術部", "木村電機,技術部", "木村電機", ""],
+    "中村": ['中村設計\t設計部"A"\t', '中村設計\t設計部"A"', "中村設計\t", "中村設計",
+             '中村設計,設計部"A"', '中村設計,設計部"A"', "中村設計", ""],
+    "田中": ["\t総務部\t", "\t総務部", "\t", "",
+             ",総務部", ",総務部", "", ""],
+    "鈴木一郎": ["\t\t", "\t", "\t", "", "", "", "", ""],
+    "佐藤花子": ["\t\t", "\t", "\t", "", "", "", "", ""],
+    "井上": ["東京，大阪\t\t顧問", "東京，大阪\t", "東京，大阪\t顧問", "東京，大阪",
+             "東京，大阪,,顧問", "東京，大阪", "東京，大阪,顧問", ""],
+    "加藤": ["加藤製作所\t開発部\r\n第二課\t", "加藤製作所\t開発部\r\n第二課", "加藤製作所\t", "加藤製作所",
+             "加藤製作所,開発部\r\n第二課", "加藤製作所,開発部\r\n第二課", "加藤製作所", ""],
+    "松本": ["松本商店\t\t", "松本商店\t", "松本商店\t", "松本商店",
+             "松本商店", "松本商店", "松本商店", ""],
+    "伊藤": ["\t\t課長", "\t", "\t課長", "",
+             ",,課長", "", ",課長", ""],
+    "山田太郎": ["山田商事\t営業部\t部長", "山田商事\t営業部", "山田商事\t部長", "山田商事",
+                 "山田商事,営業部,部長", "山田商事,営業部", "山田商事,部長", ""],
+    "小林": ["\t\t", "\t", "\t", "", "", "", "", ""],
+    "高橋": ["高橋工業\t\t社長", "高橋工業\t", "高橋工業\t社長", "高橋工業",
+             "高橋工業,,社長", "高橋工業", "高橋工業,社長", ""],
+    "Smith, John": ['ACME "West", Inc.\t \t', 'ACME "West", Inc.\t ', 'ACME "West", Inc.\t', 'ACME "West", Inc.',
+                    'ACME "West", Inc., ', 'ACME "West", Inc., ', 'ACME "West", Inc.', ""],
+}
+
+# The TuruKame remarks after the date, layouts 1 to 5.
+REMARKS = {
+    "渡辺": [",渡辺建設", ",渡辺建設", ",渡辺建設", ",渡辺建設", ""],
+    "木村": [",木村電機,技術部", ",木村電機,技術部", ",木村電機", ",木村電機", ""],
+    "中村": [',中村設計,設計部"A"', ',中村設計,設計部"A"', ",中村設計", ",中村設計", ""],
+    "田中": [",,総務部", ",,総務部", ",", ",", ""],
+    "鈴木一郎": [",", ",", ",", ",", ""],
+    "佐藤花子": [",", ",", ",", ",", ""],
+    "井上": [",東京，大阪,,顧問", ",東京，大阪", ",東京，大阪,顧問", ",東京，大阪", ""],
+    "加藤": [",加藤製作所,開発部\r\n第二課", ",加藤製作所,開発部\r\n第二課", ",加藤製作所", ",加藤製作所", ""],
+    "松本": [",松本商店", ",松本商店", ",松本商店", ",松本商店", ""],
+    "伊藤": [",,,課長", ",", ",,課長", ",", ""],
+    "山田太郎": [",山田商事,営業部,部長", ",山田商事,営業部", ",山田商事,部長", ",山田商事", ""],
+    "小林": [",", ",", ",", ",", ""],
+    "高橋": [",高橋工業,,社長", ",高橋工業", ",高橋工業,社長", ",高橋工業", ""],
+    "Smith, John": [',ACME "West", Inc., ', ',ACME "West", Inc., ', ',ACME "West", Inc.', ',ACME "West", Inc.', ""],
+}
+
+# (group, name, address) of every output row, sorted by group, name and address.
+SORTED_ROWS = [
+    ("", "中村", "nakamura@example.jp"),
+    ("", "井上", "inoue@example.jp"),
+    ("", "佐藤花子", "hanako@example.jp"),
+    ("", "加藤", "kato@example.jp"),
+    ("", "木村", "kimura@example.jp"),
+    ("", "木村", "kimura@example.jp"),
+    ("", "渡辺", ""),
+    ("", "田中", "tanaka@example.jp"),
+    ("", "鈴木一郎", "ichiro@example.jp"),
+    ("", "松本", "matsumoto@example.jp"),
+    ("O'Brien家", "伊藤", "itou@example.jp"),
+    ("O'Brien家", "山田太郎", "taro@example.jp"),
+    ("友人", "小林", "kobayashi@example.jp"),
+    ("友人", "山田太郎", "taro@example.jp"),
+    ("友人", "高橋", "takahashi@example.jp"),
+    ("取引先,東京", "Smith, John", "john@example.com"),
+]
+
+# Group names as written on their own line: Null and "" both as empty text.
+GROUP_NAMES = ["", "", "O'Brien家", "友人", "取引先,東京"]
+
+# The TuruKame file: the rows of no group, then each group line with its rows. The Null group
+# shows the rows of the empty-named group.
+UNGROUPED = [(n, a) for g, n, a in SORTED_ROWS[:9]]
+MATSUMOTO = [("松本", "matsumoto@example.jp")]
+TURUKAME_SECTIONS = [
+    (None, UNGROUPED),
+    ("G1 ", MATSUMOTO),
+    ("G1 ", MATSUMOTO),
+    ("G1 O'Brien家", [("伊藤", "itou@example.jp"), ("山田太郎", "taro@example.jp")]),
+    ("G1 友人", [("小林", "kobayashi@example.jp"), ("山田太郎", "taro@example.jp"),
+                ("高橋", "takahashi@example.jp")]),
+    ("G1 取引先,東京", [("Smith, John", "john@example.com")]),
+]
+
+
+def edmax(layout):
+    lines = []
+    for group in GROUP_NAMES:
+        lines += [group, "\t", ""]
+    for group, name, address in SORTED_ROWS:
+        lines += [name + "\t\t" + group, address, MEMO[name][layout - 1]]
+    return lines
+
+
+def turukame(layout):
+    lines = []
+    for group_line, entries in TURUKAME_SECTIONS:
+        if group_line is not None:
+            lines.append(group_line)
+        for name, address in entries:
+            lines.append(name + "," + address + "," + DATE + REMARKS[name][layout - 1])
+    return lines
+
+
+def main():
+    write("csv.txt", CSV)
+    for layout in range(1, 9):
+        write(f"edmax_{layout}.adr", edmax(layout))
+    for layout in range(1, 6):
+        write(f"turukame_{layout}.txt", turukame(layout))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,3 +1,6 @@
+#include "export/PalukF02.h"
+#include "export/PalukF05.h"
+#include "export/PalukF06.h"
 #include "import/PalukF01.h"
 #include "shell/Program.h"
 
@@ -6,6 +9,9 @@ namespace paluksen {
 void addTaskWindows(PalukF00& menu)
 {
     menu.setTaskWindow(1, [](TaskContext& context) { return new PalukF01(context); });
+    menu.setTaskWindow(2, [](TaskContext& context) { return new PalukF02(context); });
+    menu.setTaskWindow(5, [](TaskContext& context) { return new PalukF05(context); });
+    menu.setTaskWindow(6, [](TaskContext& context) { return new PalukF06(context); });
 }
 
 } // namespace paluksen

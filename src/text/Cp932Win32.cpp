@@ -1,0 +1,105 @@
+// Code page 932 through Windows' own converter, which is the reference for every byte.
+#include "text/Cp932.h"
+
+#include <windows.h>
+
+namespace paluksen::cp932 {
+namespace {
+
+constexpr UINT kCodePage = 932;
+constexpr wchar_t kReplacement = 0xFFFD;
+
+bool isLeadByte(char byte)
+{
+    return IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(byte)) != 0;
+}
+
+// Converts bytes that hold only whole characters. Windows would put its own replacement for an
+// invalid code; the program shows U+FFFD for it, so invalid codes are found one at a time.
+void convertWhole(const char* bytes, int size, QString& out)
+{
+    if (size == 0)
+        return;
+    const qsizetype start = out.size();
+    out.resize(start + size);
+    auto* target = reinterpret_cast<wchar_t*>(out.data() + start);
+    int written = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes, size, target, size);
+    if (written > 0) {
+        out.resize(start + written);
+        return;
+    }
+    written = 0;
+    for (int i = 0; i < size;) {
+        const int length = (isLeadByte(bytes[i]) && i + 1 < size) ? 2 : 1;
+        const int one = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes + i, length, target + written, 1);
+        if (one == 1) {
+            ++written;
+            i += length;
+        } else {
+            target[written++] = kReplacement; // the next byte is read afresh
+            ++i;
+        }
+    }
+    out.resize(start + written);
+}
+
+} // namespace
+
+struct Decoder::State {
+    QByteArray pending; // a lead byte whose trail byte is in the next piece
+};
+
+Decoder::Decoder() : state_(std::make_unique<State>()) {}
+Decoder::~Decoder() = default;
+
+void Decoder::decode(QByteArrayView piece, bool last, QString& out)
+{
+    QByteArray bytes = state_->pending + piece.toByteArray();
+    state_->pending.clear();
+    qsizetype end = bytes.size();
+    if (!last && !bytes.isEmpty() && isLeadByte(bytes.back())) {
+        // Walk from the start: only a lead byte that no earlier lead byte has taken is unfinished.
+        qsizetype i = 0;
+        while (i < bytes.size() - 1)
+            i += isLeadByte(bytes[i]) ? 2 : 1;
+        if (i == bytes.size() - 1) {
+            state_->pending = bytes.right(1);
+            end = bytes.size() - 1;
+        }
+    }
+    convertWhole(bytes.constData(), static_cast<int>(end), out);
+}
+
+struct Encoder::State {};
+
+Encoder::Encoder() : state_(std::make_unique<State>()) {}
+Encoder::~Encoder() = default;
+
+void Encoder::encode(QStringView text, QByteArray& out)
+{
+    if (text.isEmpty())
+        return;
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 2);
+    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
+                                            reinterpret_cast<const wchar_t*>(text.utf16()),
+                                            static_cast<int>(text.size()), out.data() + start,
+                                            static_cast<int>(text.size() * 2), "?", nullptr);
+    out.resize(start + qMax(written, 0));
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString out;
+    Decoder().decode(bytes, true, out);
+    return out;
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray out;
+    Encoder().encode(text, out);
+    return out;
+}
+
+} // namespace paluksen::cp932

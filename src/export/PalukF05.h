@@ -1,24 +1,17 @@
 #pragma once
 
-#include "shell/TaskWindow.h"
-
-class QComboBox;
+#include "export/AddressBookWindow.h"
 
 namespace paluksen {
 
 // EdMax address book: writes 常用アドレス.adr in the memo layout the user picks.
-class PalukF05 : public TaskWindow {
+class PalukF05 : public AddressBookWindow {
     Q_OBJECT
 public:
     explicit PalukF05(TaskContext& context);
-    const QString& outputPath() const { return outputPath_; }
 
 protected:
-    void run() override; // 処理実行_Click
-
-private:
-    QComboBox* memoChoice_;
-    QString outputPath_;
+    void write(LineWriter& out, QChar layout) override;
 };
 
 } // namespace paluksen

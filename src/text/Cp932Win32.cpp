@@ -88,18 +88,4 @@ void Encoder::encode(QStringView text, QByteArray& out)
     out.resize(start + qMax(written, 0));
 }
 
-QString decode(QByteArrayView bytes)
-{
-    QString out;
-    Decoder().decode(bytes, true, out);
-    return out;
-}
-
-QByteArray encode(QStringView text)
-{
-    QByteArray out;
-    Encoder().encode(text, out);
-    return out;
-}
-
 } // namespace paluksen::cp932

@@ -1,0 +1,95 @@
+// The exports through the product's writers, and SQLite reading the sorted view into a file
+// with nothing else to do.
+#include "Stages.h"
+#include "Stopwatch.h"
+#include "export/CsvWriter.h"
+#include "export/EdMaxWriter.h"
+#include "export/TuruKameWriter.h"
+#include "store/AddressStore.h"
+#include "text/LineWriter.h"
+
+#include <QDir>
+
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace paluksen::bench {
+namespace {
+
+void ignoreStatus(const QString&) {}
+
+template <typename Write>
+StageResult timedExport(const StagePlace& place, const QString& fileName, Write write)
+{
+    store::Connection store = store::openAddressStore(importedStore(place));
+    const QString path = QDir(place.dir).filePath(fileName);
+    Stopwatch watch;
+    LineWriter out(path);
+    write(store, out);
+    out.commit();
+    // Rows are those of the view; the writers do not count them, the bare read does.
+    return {0, watch.lap()};
+}
+
+} // namespace
+
+StageResult bareRead(const StagePlace& place)
+{
+    const QByteArray storePath = importedStore(place).toUtf8();
+    const QByteArray outPath = QDir(place.dir).filePath(QStringLiteral("bare-read.txt")).toLocal8Bit();
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(storePath.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        die(QStringLiteral("cannot open ") + importedStore(place));
+
+    Stopwatch watch;
+    std::FILE* out = std::fopen(outPath.constData(), "wb");
+    if (!out)
+        die(QStringLiteral("cannot write bare-read.txt"));
+    static char buffer[64 * 1024];
+    std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT * FROM 出力情報 ORDER BY グループ,名前,アドレス", -1, &stmt, nullptr) != SQLITE_OK)
+        die(QString::fromUtf8(sqlite3_errmsg(db)));
+    qint64 rows = 0;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int i = 0; i < 6; ++i) {
+            if (i > 0)
+                std::fputc(',', out);
+            const unsigned char* text = sqlite3_column_text(stmt, i);
+            std::fwrite(text, 1, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)), out);
+        }
+        std::fwrite("\r\n", 1, 2, out);
+        ++rows;
+    }
+    if (rc != SQLITE_DONE)
+        die(QString::fromUtf8(sqlite3_errmsg(db)));
+    sqlite3_finalize(stmt);
+    if (std::fclose(out) != 0)
+        die(QStringLiteral("cannot write bare-read.txt"));
+    const Lap time = watch.lap();
+    sqlite3_close(db);
+    return {rows, time};
+}
+
+StageResult exportCsv(const StagePlace& place)
+{
+    return timedExport(place, QStringLiteral("PalukF02.txt"),
+                       [](store::Connection& store, LineWriter& out) { writeCsv(store, out, ignoreStatus); });
+}
+
+StageResult exportEdMax(const StagePlace& place)
+{
+    return timedExport(place, QStringLiteral("常用アドレス.adr"), [](store::Connection& store, LineWriter& out) {
+        writeEdMax(store, out, u'1', ignoreStatus);
+    });
+}
+
+StageResult exportTuruKame(const StagePlace& place)
+{
+    return timedExport(place, QStringLiteral("AdrBook.txt"), [](store::Connection& store, LineWriter& out) {
+        writeTuruKame(store, out, u'1', [] { return QDate::currentDate(); }, ignoreStatus);
+    });
+}
+
+} // namespace paluksen::bench

@@ -1,4 +1,5 @@
 #include "store/Sqlite.h"
+#include "store/Utf8.h"
 #include "text/Failure.h"
 
 #include <sqlite3.h>
@@ -115,6 +116,7 @@ Statement::Statement(Connection& connection, QStringView sql)
                                         &stmt_, nullptr);
     if (rc != SQLITE_OK)
         throwStoreFailure(db_, rc, sql_);
+    bound_.resize(static_cast<std::size_t>(sqlite3_bind_parameter_count(stmt_)));
 }
 
 Statement::~Statement()
@@ -122,11 +124,19 @@ Statement::~Statement()
     sqlite3_finalize(stmt_);
 }
 
+// The UTF-8 stays with the statement until the position is bound again, so SQLite need not copy it.
 void Statement::bind(int position, const Text& value)
 {
-    const int rc = value ? sqlite3_bind_text16(stmt_, position, utf16(*value), utf16Bytes(*value),
-                                               SQLITE_TRANSIENT)
-                         : sqlite3_bind_null(stmt_, position);
+    std::string* utf8 = position >= 1 && position <= static_cast<int>(bound_.size())
+                            ? &bound_[static_cast<std::size_t>(position - 1)]
+                            : nullptr;
+    int rc;
+    if (!value)
+        rc = sqlite3_bind_null(stmt_, position);
+    else if (utf8 && utf8::fromText(*value, *utf8))
+        rc = sqlite3_bind_text(stmt_, position, utf8->data(), static_cast<int>(utf8->size()), SQLITE_STATIC);
+    else
+        rc = sqlite3_bind_text16(stmt_, position, utf16(*value), utf16Bytes(*value), SQLITE_TRANSIENT);
     if (rc != SQLITE_OK)
         throwStoreFailure(db_, rc, sql_);
 }
@@ -178,6 +188,14 @@ Text Statement::value(int column) const
 
 QString Statement::text(int column) const
 {
+    // Text is read in the store's own UTF-8; other values (a blob, a number written by another
+    // program) are left to SQLite's conversion as they always were.
+    if (sqlite3_column_type(stmt_, column) == SQLITE_TEXT) {
+        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        QString fast;
+        if (utf8 && utf8::toText(utf8, sqlite3_column_bytes(stmt_, column), fast))
+            return fast;
+    }
     const void* data = sqlite3_column_text16(stmt_, column);
     const int bytes = sqlite3_column_bytes16(stmt_, column);
     if (!data)

@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <initializer_list>
 #include <optional>
+#include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -65,6 +67,7 @@ private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
     QString sql_;
+    std::vector<std::string> bound_; // the UTF-8 of each bound text, kept until rebound
 };
 
 // A forward-only walk over the rows of a query, standing on its first row when made.

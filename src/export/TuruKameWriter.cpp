@@ -87,13 +87,20 @@ void writeTuruKame(store::Connection& store, LineWriter& out, QChar remarksLayou
     }
 
     store::Cursor groups(store, store::sql::kGroupNames);
+    // One statement for every group, prepared once: preparing the query of the view cost as much
+    // as reading a group's rows, and a large store has thousands of groups.
+    std::optional<store::Cursor> members;
     for (; !groups.atEnd(); groups.next()) {
         const QString name = groups.text(0);
         out.writeLine(QString(QStringLiteral("G1 ") + name));
         // Bound as text even when Null was read, so a Null name lists the empty-named group's
         // rows rather than none.
-        store::Cursor members(store, store::sql::kOutputOfGroup, {store::Text(name)});
-        entries.writeAll(members);
+        if (members)
+            members->rerun({store::Text(name)});
+        else
+            members.emplace(store, store::sql::kOutputOfGroup,
+                            std::initializer_list<store::Text>{store::Text(name)});
+        entries.writeAll(*members);
     }
 }
 

@@ -206,6 +206,17 @@ QString Statement::text(int column) const
 Cursor::Cursor(Connection& connection, QStringView sql, std::initializer_list<Text> parameters)
     : statement_(connection, sql)
 {
+    start(parameters);
+}
+
+void Cursor::rerun(std::initializer_list<Text> parameters)
+{
+    statement_.reset();
+    start(parameters);
+}
+
+void Cursor::start(std::initializer_list<Text> parameters)
+{
     int position = 1;
     for (const Text& parameter : parameters)
         statement_.bind(position++, parameter);

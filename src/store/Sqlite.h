@@ -77,6 +77,9 @@ public:
 
     bool atEnd() const { return atEnd_; }
     void next();
+    // Runs the same query again with other parameters and stands on its first row: preparing a
+    // statement costs more than reading a few dozen rows through it.
+    void rerun(std::initializer_list<Text> parameters);
     int columnIndex(QStringView name) const { return statement_.columnIndex(name); }
     bool isNull(int column) const { return statement_.isNull(column); }
     Text value(int column) const { return statement_.value(column); }
@@ -84,6 +87,8 @@ public:
     QString text(int column) const { return statement_.text(column); }
 
 private:
+    void start(std::initializer_list<Text> parameters);
+
     Statement statement_;
     bool atEnd_ = false;
 };

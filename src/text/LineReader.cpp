@@ -22,6 +22,14 @@ private:
     cp932::Decoder decoder_;
 };
 
+// Qt keeps the bytes of a character that one piece cuts off for the next piece, and when no
+// piece follows it drops them without an error; only its state tells that some are left.
+class TailAwareDecoder : public QStringDecoder {
+public:
+    using QStringDecoder::QStringDecoder;
+    bool holdsUnfinishedCharacter() const { return state.remainingChars > 0; }
+};
+
 class QtPieceDecoder : public PieceDecoder {
 public:
     // The mark has been skipped already; a second one is text and stays.
@@ -32,12 +40,13 @@ public:
     void decode(QByteArrayView piece, bool last, QString& out) override
     {
         out += decoder_.decode(piece);
-        if (last)
-            out += decoder_.decode(QByteArrayView()); // flushes an unfinished character
+        // A character cut off by the end of the file is still one character, as in code page 932.
+        if (last && decoder_.holdsUnfinishedCharacter())
+            out += QChar::ReplacementCharacter;
     }
 
 private:
-    QStringDecoder decoder_;
+    TailAwareDecoder decoder_;
 };
 
 std::unique_ptr<PieceDecoder> makeDecoder(TextEncoding encoding)
@@ -68,7 +77,7 @@ EncodingGuess guessEncoding(QIODevice& device)
         return {TextEncoding::Utf16BE, 2};
 
     // Code page 932 Japanese is never valid UTF-8, so the first lead byte usually ends this.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    TailAwareDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     bool nonAscii = false;
     const qint64 start = device.pos();
     QByteArray piece;
@@ -80,9 +89,8 @@ EncodingGuess guessEncoding(QIODevice& device)
         if (utf8.hasError())
             break;
     }
-    if (!utf8.hasError())
-        const QString rest = utf8.decode(QByteArrayView()); // a character cut off at the end is an error too
-    const bool isUtf8 = nonAscii && !utf8.hasError();
+    // A character cut off at the end is no valid UTF-8 either.
+    const bool isUtf8 = nonAscii && !utf8.hasError() && !utf8.holdsUnfinishedCharacter();
     device.seek(start);
     return {isUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932, 0};
 }

@@ -84,34 +84,78 @@ void Decoder::decode(QByteArrayView piece, bool last, QString& out)
 
 struct Encoder::State {
     Converter converter{"CP932", "UTF-16LE"};
+
+    // Converts one piece; returns where the output ends. Room for two bytes a unit is there.
+    char* convert(const char16_t* units, qsizetype count, char* outPtr)
+    {
+        char* in = reinterpret_cast<char*>(const_cast<char16_t*>(units));
+        size_t inLeft = static_cast<size_t>(count) * 2;
+        size_t outLeft = static_cast<size_t>(count) * 2;
+        while (inLeft > 0) {
+            if (iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+                break;
+            // A character that cannot be written (or half a surrogate pair) becomes one "?".
+            const auto unit = *reinterpret_cast<const char16_t*>(in);
+            const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4 &&
+                              QChar::isLowSurrogate(*reinterpret_cast<const char16_t*>(in + 2));
+            const size_t skip = pair ? 4 : 2;
+            *outPtr++ = '?';
+            --outLeft;
+            in += skip;
+            inLeft -= skip;
+            converter.reset();
+        }
+        return outPtr;
+    }
 };
 
 Encoder::Encoder() : state_(std::make_unique<State>()) {}
 Encoder::~Encoder() = default;
+
+namespace {
+// The converter costs tens of instructions a character, ASCII included, and an output line is
+// half ASCII (addresses, dates, separators). Code page 932 writes U+0000 to U+007F as the same
+// bytes, so a run of ASCII is copied instead; runs shorter than this stay inside the converted
+// piece, so a line still costs only a few converter calls.
+constexpr qsizetype kCopiedRun = 8;
+
+bool isAscii(char16_t unit)
+{
+    return unit < 0x80;
+}
+
+// The end of the piece that starts at a non-ASCII unit: the start of the next long ASCII run,
+// or the end of the text. A surrogate pair is never split.
+qsizetype pieceEnd(const char16_t* units, qsizetype from, qsizetype size)
+{
+    qsizetype run = 0;
+    for (qsizetype i = from; i < size; ++i) {
+        run = isAscii(units[i]) ? run + 1 : 0;
+        if (run == kCopiedRun)
+            return i + 1 - kCopiedRun;
+    }
+    return size;
+}
+} // namespace
 
 void Encoder::encode(QStringView text, QByteArray& out)
 {
     // No character of this code page takes more than two bytes.
     const qsizetype start = out.size();
     out.resize(start + text.size() * 2);
-    char* in = reinterpret_cast<char*>(const_cast<QChar*>(text.data()));
-    size_t inLeft = static_cast<size_t>(text.size()) * 2;
-    char* outBegin = out.data() + start;
+    const char16_t* units = text.utf16();
+    const qsizetype size = text.size();
+    char* const outBegin = out.data() + start;
     char* outPtr = outBegin;
-    size_t outLeft = static_cast<size_t>(text.size()) * 2;
-    while (inLeft > 0) {
-        if (iconv(state_->converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+    qsizetype pos = 0;
+    while (pos < size) {
+        while (pos < size && isAscii(units[pos]))
+            *outPtr++ = static_cast<char>(units[pos++]);
+        if (pos == size)
             break;
-        // A character that cannot be written (or half a surrogate pair) becomes one "?".
-        const auto unit = *reinterpret_cast<const char16_t*>(in);
-        const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4 &&
-                          QChar::isLowSurrogate(*reinterpret_cast<const char16_t*>(in + 2));
-        const size_t skip = pair ? 4 : 2;
-        *outPtr++ = '?';
-        --outLeft;
-        in += skip;
-        inLeft -= skip;
-        state_->converter.reset();
+        const qsizetype end = pieceEnd(units, pos, size);
+        outPtr = state_->convert(units + pos, end - pos, outPtr);
+        pos = end;
     }
     out.resize(start + (outPtr - outBegin));
 }

@@ -1,5 +1,7 @@
 #include "text/Failure.h"
 
+#include <cerrno>
+
 namespace paluksen {
 
 Failure::Failure(int number, QString description, QString detail)
@@ -7,6 +9,11 @@ Failure::Failure(int number, QString description, QString detail)
       what_((description_ + QStringLiteral(" (") + QString::number(number_) + QStringLiteral(") ") +
              detail_).toStdString())
 {
+}
+
+int systemErrorOr(int fallback)
+{
+    return errno != 0 ? errno : fallback;
 }
 
 } // namespace paluksen

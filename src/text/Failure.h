@@ -36,4 +36,8 @@ public:
     using Failure::Failure;
 };
 
+// The system's own number for a file failure (errno, cleared before the call that failed), so
+// the user sees "2" for a missing file rather than the library's coarser code.
+int systemErrorOr(int fallback);
+
 } // namespace paluksen

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace paluksen {
 namespace {
@@ -116,6 +117,7 @@ LineReader::~LineReader() = default;
 void LineReader::open(const QString& path)
 {
     file_.setFileName(path);
+    errno = 0;
     if (!file_.open(QIODevice::ReadOnly))
         fail(QStringLiteral("入力ファイルを開けませんでした。"));
 }
@@ -129,7 +131,7 @@ void LineReader::startDecoding(qint64 skipBytes)
 
 void LineReader::fail(const QString& description) const
 {
-    throw FileFailure(static_cast<int>(file_.error()), description,
+    throw FileFailure(systemErrorOr(static_cast<int>(file_.error())), description,
                       file_.fileName() + QStringLiteral("\n") + file_.errorString());
 }
 
@@ -142,6 +144,7 @@ bool LineReader::fill()
         pos_ = 0;
     }
     raw_.resize(kPieceBytes);
+    errno = 0;
     const qint64 got = file_.read(raw_.data(), kPieceBytes);
     if (got < 0)
         fail(QStringLiteral("入力ファイルを読み込めませんでした。"));

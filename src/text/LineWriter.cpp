@@ -1,6 +1,8 @@
 #include "text/LineWriter.h"
 #include "text/Failure.h"
 
+#include <cerrno>
+
 namespace paluksen {
 namespace {
 constexpr qsizetype kFlushBytes = 64 * 1024;
@@ -8,6 +10,7 @@ constexpr qsizetype kFlushBytes = 64 * 1024;
 
 LineWriter::LineWriter(const QString& path) : file_(path)
 {
+    errno = 0;
     if (!file_.open(QIODevice::WriteOnly))
         fail(QStringLiteral("出力ファイルを作成できませんでした。"));
     buffer_.reserve(kFlushBytes + 4096);
@@ -29,6 +32,7 @@ void LineWriter::writeLine(QStringView line)
 
 void LineWriter::flushBuffer()
 {
+    errno = 0;
     if (file_.write(buffer_) != buffer_.size())
         fail(QStringLiteral("出力ファイルに書き込めませんでした。"));
     buffer_.clear();
@@ -37,14 +41,15 @@ void LineWriter::flushBuffer()
 void LineWriter::commit()
 {
     flushBuffer();
+    errno = 0;
     if (!file_.commit())
         fail(QStringLiteral("出力ファイルを保存できませんでした。"));
 }
 
 void LineWriter::fail(const QString& description)
 {
+    const int number = systemErrorOr(static_cast<int>(file_.error()));
     const QString detail = file_.fileName() + QStringLiteral("\n") + file_.errorString();
-    const int number = static_cast<int>(file_.error());
     if (file_.isOpen())
         file_.cancelWriting();
     throw FileFailure(number, description, detail);

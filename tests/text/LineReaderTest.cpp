@@ -4,6 +4,7 @@
 #include "text/LineReader.h"
 
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace paluksen;
@@ -129,6 +130,7 @@ TEST_F(LineReaderTest, MissingFileFailsWithItsPath)
     } catch (const FileFailure& failure) {
         EXPECT_TRUE(failure.detail().contains(path));
         EXPECT_FALSE(failure.description().isEmpty());
+        EXPECT_EQ(failure.number(), ENOENT); // the system's number, not the library's
     }
 }
 

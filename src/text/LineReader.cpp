@@ -1,11 +1,13 @@
 #include "text/LineReader.h"
 #include "text/Cp932.h"
 #include "text/Failure.h"
+#include "text/WellFormedText.h"
 
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 namespace paluksen {
 namespace {
@@ -40,14 +42,27 @@ public:
     }
     void decode(QByteArrayView piece, bool last, QString& out) override
     {
+        const qsizetype start = out.size();
+        if (heldHighSurrogate_) {
+            out += *heldHighSurrogate_;
+            heldHighSurrogate_.reset();
+        }
         out += decoder_.decode(piece);
         // A character cut off by the end of the file is still one character, as in code page 932.
         if (last && decoder_.holdsUnfinishedCharacter())
             out += QChar::ReplacementCharacter;
+        // Qt hands on the first half of a pair that a piece cuts off; its other half comes with
+        // the next piece, and only then can it be told from a lone half.
+        if (!last && out.size() > start && out.back().isHighSurrogate()) {
+            heldHighSurrogate_ = out.back();
+            out.chop(1);
+        }
+        makeWellFormed(out, start);
     }
 
 private:
     TailAwareDecoder decoder_;
+    std::optional<QChar> heldHighSurrogate_;
 };
 
 std::unique_ptr<PieceDecoder> makeDecoder(TextEncoding encoding)

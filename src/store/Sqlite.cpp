@@ -59,7 +59,9 @@ void throwStoreFailure(sqlite3* db, int resultCode, const QString& context)
 Connection Connection::open(const QString& path, int flags)
 {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    // The program reaches its store from one thread only. SQLite would otherwise take and release
+    // the connection's lock around every call, each column read included.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         Connection failed(db, path); // closes the half-opened handle on the way out
         throwStoreFailure(db, rc, path);

@@ -101,7 +101,7 @@ void QtPlatform::showHelp(QWidget* owner, const QString& helpPath)
 
 QDate QtPlatform::today()
 {
-    return QDate::currentDate();
+    return today_();
 }
 
 void QtPlatform::endProgram(int exitCode)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/LocalToday.h"
 #include "shell/Platform.h"
 
 #include <QPointer>
@@ -22,6 +23,7 @@ public:
 
 private:
     QPointer<HelpWindow> help_;
+    LocalToday today_;
 };
 
 // "name|pattern|name|pattern" as the common dialog takes it, in the form Qt's dialog takes.

@@ -64,6 +64,9 @@ Measured runInChild(const QString& stage, const StagePlace& place)
                                 "--dir", place.dir.toStdString(),
                                 "--listing", place.listing.toStdString(),
                                 "--store", place.emptyStore.toStdString()};
+    // Data an earlier stage left for the kernel to write out would otherwise be written while
+    // this stage runs, and charged to its commit.
+    sync();
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         die(QStringLiteral("pipe failed"));

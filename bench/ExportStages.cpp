@@ -4,6 +4,7 @@
 #include "Stopwatch.h"
 #include "export/CsvWriter.h"
 #include "export/EdMaxWriter.h"
+#include "export/LocalToday.h"
 #include "export/TuruKameWriter.h"
 #include "store/AddressStore.h"
 #include "text/LineWriter.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <string>
 #include <sqlite3.h>
 
 namespace paluksen::bench {
@@ -52,14 +54,18 @@ StageResult bareRead(const StagePlace& place)
         die(QString::fromUtf8(sqlite3_errmsg(db)));
     qint64 rows = 0;
     int rc;
+    std::string line; // one write per row: stdio takes its lock for every call
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        line.clear();
         for (int i = 0; i < 6; ++i) {
             if (i > 0)
-                std::fputc(',', out);
-            const unsigned char* text = sqlite3_column_text(stmt, i);
-            std::fwrite(text, 1, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)), out);
+                line += ',';
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            if (text)
+                line.append(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
         }
-        std::fwrite("\r\n", 1, 2, out);
+        line += "\r\n";
+        std::fwrite(line.data(), 1, line.size(), out);
         ++rows;
     }
     if (rc != SQLITE_DONE)
@@ -88,7 +94,9 @@ StageResult exportEdMax(const StagePlace& place)
 StageResult exportTuruKame(const StagePlace& place)
 {
     return timedExport(place, QStringLiteral("AdrBook.txt"), [](store::Connection& store, LineWriter& out) {
-        writeTuruKame(store, out, u'1', [] { return QDate::currentDate(); }, ignoreStatus);
+        // The clock the program's window hands the writer.
+        LocalToday today;
+        writeTuruKame(store, out, u'1', [&today] { return today(); }, ignoreStatus);
     });
 }
 

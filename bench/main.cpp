@@ -125,11 +125,11 @@ int benchMain(const Options& options)
     if (options.baselineLines > 0 && options.baselineLines != options.lines) {
         const SizeRun small = measure(temporary.path(), options, options.baselineLines);
         const SizeRun large = measure(temporary.path(), options, options.lines);
-        met &= printSpeed(small);
-        met &= printSpeed(large);
+        met &= printSpeed(small, false);
+        met &= printSpeed(large, true);
         met &= printMemory(small, large);
     } else {
-        met &= printSpeed(measure(temporary.path(), options, options.lines));
+        met &= printSpeed(measure(temporary.path(), options, options.lines), true);
     }
     std::printf("\n%s\n", met ? "All targets met." : "Some targets missed.");
     if (options.keep)

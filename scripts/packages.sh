@@ -15,3 +15,5 @@ install_missing() {
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev)
 FONT_PACKAGES=(fonts-ipafont-gothic)
+# clang with its sanitizer and libFuzzer runtimes, for scripts/test-fuzz.sh.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -3,12 +3,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_missing "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}"
+install_missing "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${X_PACKAGES[@]}"
 jobs=$(nproc)
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
+# The built program itself under a real X server, driven with keyboard and mouse as a user would.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/gui-x/drive.sh build-test
 # The data path under libFuzzer, and the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer; each says how long it took.
 timed() { local start=$SECONDS; "$@"; echo "$* took $((SECONDS - start)) s"; }

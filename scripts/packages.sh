@@ -14,7 +14,8 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev)
-FONT_PACKAGES=(fonts-ipafont-gothic)
+# Japanese on screen: a gothic font, and Qt's own dialogs in Japanese.
+FONT_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
 # The X server and the tools with which tests/gui-x/drive.sh drives and checks the program.
 X_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils python3)
 # clang with its sanitizer and libFuzzer runtimes, for scripts/test-fuzz.sh.

@@ -1,3 +1,4 @@
+#include "shell/JapaneseQt.h"
 #include "shell/Program.h"
 #include "shell/QtPlatform.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    paluksen::speakJapanese(app);
     paluksen::QtPlatform platform;
     const auto program = paluksen::Program::start(platform, QCoreApplication::applicationFilePath());
     if (!program)

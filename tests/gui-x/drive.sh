@@ -261,6 +261,7 @@ xdotool key alt+y
 window '^入力ファイルを指定してください。$'
 dialog=$found
 wait_focus "$dialog" "the file dialog"
+shot "$dialog" file-dialog.png
 
 step "import: typing the listing's path into the file dialog"
 xdotool type --delay 10 "$listing"

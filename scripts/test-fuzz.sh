@@ -23,10 +23,13 @@ mkdir -p "$run/corpus" "$run/artifacts"
 cp fuzz/corpus/* examples/sample-listing.txt "$run/corpus/"
 bash fuzz/make_large_seeds.sh "$run/large"
 
-# Every input writes a listing and fourteen address books; memory is faster than the disk.
-if [ -d /dev/shm ] && [ -w /dev/shm ]; then
-  export TMPDIR=/dev/shm
-fi
+# Every input writes a listing and fourteen address books; memory is faster than the disk. The
+# fuzzer ends without removing its temporary folder, so the folder it is made in goes here.
+shm=/dev/shm
+[ -d "$shm" ] && [ -w "$shm" ] || shm=${TMPDIR:-/tmp}
+TMPDIR=$(mktemp -d "$shm/paluksen-fuzz.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 
 "$fuzzer" -artifact_prefix="$run/artifacts/" -timeout=120 "$run/corpus"/* "$run/large"/*
 "$fuzzer" -artifact_prefix="$run/artifacts/" -runs="$runs" -max_total_time="$seconds" -max_len=4096 \

@@ -16,16 +16,6 @@
 namespace paluksen::bench {
 namespace {
 
-class FileLines : public LineSource {
-public:
-    explicit FileLines(const QString& path) : reader_(path) {}
-    bool atEnd() override { return reader_.atEnd(); }
-    QString readLine() override { return reader_.readLine(); }
-
-private:
-    LineReader reader_;
-};
-
 class CountedAddresses : public AddressSink {
 public:
     void append(const AddressEntry&) override { ++count; }
@@ -111,7 +101,7 @@ private:
 StageResult parseOnly(const StagePlace& place)
 {
     Stopwatch watch;
-    FileLines lines(place.listing);
+    LineReader lines(place.listing);
     CountedAddresses addresses;
     CountedMemberships memberships;
     parseListing(lines, addresses, memberships);
@@ -135,7 +125,7 @@ StageResult bareInsert(const StagePlace& place)
 {
     KeptRows kept;
     {
-        FileLines lines(place.listing);
+        LineReader lines(place.listing);
         parseListing(lines, kept, kept);
     }
     const QByteArray path = freshStore(place, QStringLiteral("bare.mdb")).toUtf8();

@@ -7,21 +7,10 @@
 namespace paluksen::fuzz {
 namespace {
 
-class ReaderLines : public LineSource {
-public:
-    explicit ReaderLines(LineReader& reader) : reader_(reader) {}
-    bool atEnd() override { return reader_.atEnd(); }
-    QString readLine() override { return reader_.readLine(); }
-
-private:
-    LineReader& reader_;
-};
-
 Import parse(LineReader& reader, store::Connection* store)
 {
-    ReaderLines lines(reader);
     RecordingSinks sinks(store);
-    const ParseResult result = parseListing(lines, sinks, sinks);
+    const ParseResult result = parseListing(reader, sinks, sinks);
     return {result, sinks.addressRows, sinks.membershipRows, reader.encoding(), false};
 }
 

@@ -5,16 +5,6 @@
 namespace paluksen {
 namespace {
 
-class FileLines : public LineSource {
-public:
-    explicit FileLines(const QString& path) : reader_(path) {}
-    bool atEnd() override { return reader_.atEnd(); }
-    QString readLine() override { return reader_.readLine(); }
-
-private:
-    LineReader reader_;
-};
-
 class StoredAddresses : public AddressSink {
 public:
     explicit StoredAddresses(store::Connection& store)
@@ -58,7 +48,7 @@ ListingImport::ListingImport(store::Connection& store) : store_(store), transact
 
 ParseResult ListingImport::readListing(const QString& path)
 {
-    FileLines lines(path);
+    LineReader lines(path);
     StoredAddresses addresses(store_);
     StoredMemberships memberships(store_);
     return parseListing(lines, addresses, memberships);

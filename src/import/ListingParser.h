@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Sqlite.h"
+#include "text/LineSource.h"
 
 #include <QString>
 #include <QStringView>
@@ -21,13 +22,6 @@ struct GroupMembership {
     QString group;
     QString name;
     QString address;
-};
-
-class LineSource {
-public:
-    virtual ~LineSource() = default;
-    virtual bool atEnd() = 0;
-    virtual QString readLine() = 0;
 };
 
 class AddressSink {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/LineSource.h"
+
 #include <QFile>
 #include <QString>
 #include <memory>
@@ -20,18 +22,18 @@ public:
 // line may lack its end. The encoding is decided once, when the file is opened: a byte-order
 // mark names it, a file that is valid UTF-8 with at least one non-ASCII byte is UTF-8, and
 // everything else is code page 932, the encoding these listings were always saved in.
-class LineReader {
+class LineReader : public LineSource {
 public:
     explicit LineReader(const QString& path);
     // For data that comes with its encoding already known (tests, in-memory callers).
     LineReader(const QString& path, TextEncoding encoding);
-    ~LineReader();
+    ~LineReader() override;
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
     TextEncoding encoding() const { return encoding_; }
-    bool atEnd();
-    QString readLine();
+    bool atEnd() override;
+    QString readLine() override;
 
 private:
     void open(const QString& path);

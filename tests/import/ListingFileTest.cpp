@@ -12,16 +12,6 @@ namespace {
 
 // The import hands the parser a file through the line reader; so do these tests. The listings
 // here are code page 932 by construction, so the reader is told so rather than left to guess.
-class FileLines : public LineSource {
-public:
-    explicit FileLines(const QString& path) : reader_(path, TextEncoding::Cp932) {}
-    bool atEnd() override { return reader_.atEnd(); }
-    QString readLine() override { return reader_.readLine(); }
-
-private:
-    LineReader reader_;
-};
-
 TEST(ListingFile, CodePage932LineEnds)
 {
     QTemporaryDir dir;
@@ -29,7 +19,7 @@ TEST(ListingFile, CodePage932LineEnds)
     // A lone CR ends a line, a lone LF does not; the last line has no line end.
     writeFile(path, cp932::encode(u"G\r\n  太郎 (t@x)\r\n\r\n山田\r電子メール アドレス :\r\n  y@x\r\n"
                                   u"  会社名 : 株式会社\nA\r\n\r\n佐藤"));
-    FileLines lines(path);
+    LineReader lines(path);
     RowRecorder rows;
     const ParseResult result = parseListing(lines, rows, rows);
     EXPECT_EQ(result.outcome, ParseOutcome::Completed);
@@ -40,7 +30,7 @@ TEST(ListingFile, CodePage932LineEnds)
 
 TEST(ListingFile, SampleListing)
 {
-    FileLines lines(QStringLiteral(PALUKSEN_TEST_DATA "/../examples/sample-listing.txt"));
+    LineReader lines(QStringLiteral(PALUKSEN_TEST_DATA "/../examples/sample-listing.txt"));
     RowRecorder rows;
     const ParseResult result = parseListing(lines, rows, rows);
     EXPECT_EQ(result.outcome, ParseOutcome::Completed);

@@ -1,5 +1,6 @@
 #include "support/TestStore.h"
 #include "text/LineReader.h"
+#include "text/LineReaderFixture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,24 +10,7 @@ using namespace paluksen;
 namespace {
 
 // Files cut off in the middle of their last character, as a copy stopped short leaves them.
-class LineReaderTailTest : public ::testing::Test {
-protected:
-    QString file(const QByteArray& bytes)
-    {
-        const QString path = dir_.filePath(QStringLiteral("listing%1.txt").arg(++count_));
-        test::writeFile(path, bytes);
-        return path;
-    }
-    QStringList readAll(LineReader& reader)
-    {
-        QStringList lines;
-        while (!reader.atEnd())
-            lines << reader.readLine();
-        return lines;
-    }
-    QTemporaryDir dir_;
-    int count_ = 0;
-};
+using LineReaderTailTest = test::LineReaderFixture;
 
 const QString kReplacement(QChar::ReplacementCharacter);
 

@@ -2,6 +2,7 @@
 #include "text/Cp932.h"
 #include "text/Failure.h"
 #include "text/LineReader.h"
+#include "text/LineReaderFixture.h"
 
 #include <QTemporaryDir>
 #include <cerrno>
@@ -11,25 +12,7 @@ using namespace paluksen;
 
 namespace {
 
-QStringList readAll(LineReader& reader)
-{
-    QStringList lines;
-    while (!reader.atEnd())
-        lines << reader.readLine();
-    return lines;
-}
-
-class LineReaderTest : public ::testing::Test {
-protected:
-    QString file(const QByteArray& bytes)
-    {
-        const QString path = dir_.filePath(QStringLiteral("listing%1.txt").arg(++count_));
-        test::writeFile(path, bytes);
-        return path;
-    }
-    QTemporaryDir dir_;
-    int count_ = 0;
-};
+using LineReaderTest = test::LineReaderFixture;
 
 TEST_F(LineReaderTest, LineEndsAreCrLfOrALoneCr)
 {

@@ -1,5 +1,6 @@
 #include "support/TestStore.h"
 #include "text/LineReader.h"
+#include "text/LineReaderFixture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -11,21 +12,7 @@ namespace {
 // UTF-16 and UTF-8 can carry units that are no character: halves of surrogate pairs alone and
 // the noncharacters U+FFFE and U+FFFF. The reader hands out U+FFFD for them, as for any broken
 // byte, and keeps whole pairs whole even where a piece of the file ends between their halves.
-class LineReaderUnitsTest : public ::testing::Test {
-protected:
-    QStringList readAll(const QByteArray& bytes)
-    {
-        const QString path = dir_.filePath(QStringLiteral("listing%1.txt").arg(++count_));
-        test::writeFile(path, bytes);
-        LineReader reader(path);
-        QStringList lines;
-        while (!reader.atEnd())
-            lines << reader.readLine();
-        return lines;
-    }
-    QTemporaryDir dir_;
-    int count_ = 0;
-};
+using LineReaderUnitsTest = test::LineReaderFixture;
 
 QByteArray utf16le(std::initializer_list<char16_t> units)
 {

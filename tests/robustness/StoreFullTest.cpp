@@ -39,12 +39,7 @@ TEST_F(StoreFullTest, ImportThatFillsTheDiskIsReportedAndKeepsTheEarlierContent)
 
     QPointer<PalukF01> window = pressRun(listingPath);
     ASSERT_EQ(platform_.messages.size(), 2);
-    const ScriptedPlatform::Message& report = platform_.messages[1];
-    EXPECT_EQ(report.title, u"Paluksen"_qs);
-    EXPECT_EQ(report.style, kStyleStop);
-    EXPECT_TRUE(report.text.contains(u"エラー番号：13\r\n"_qs)) << report.text.toStdString();
-    EXPECT_TRUE(report.text.contains(u"ディスクの空き容量が足りません。"_qs)) << report.text.toStdString();
-    EXPECT_EQ(platform_.endedWith, QList<int>{1});
+    EXPECT_TRUE(platform_.reportedFailure({u"エラー番号：13\r\n"_qs, u"ディスクの空き容量が足りません。"_qs}));
     EXPECT_EQ(fingerprintOf(store_.connection()), fingerprintOf(earlierContent()));
     EXPECT_EQ(store::Cursor(store_.connection(), u"PRAGMA integrity_check").text(0), u"ok"_qs);
     if (window) {

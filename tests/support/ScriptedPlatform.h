@@ -74,6 +74,24 @@ public:
         return date;
     }
     void endProgram(int exitCode) override { endedWith.append(exitCode); }
+
+    // Whether the last thing shown was the report of a failure that ends the program, holding
+    // each of the given pieces of text.
+    ::testing::AssertionResult reportedFailure(std::initializer_list<QString> pieces = {}) const
+    {
+        if (messages.isEmpty())
+            return ::testing::AssertionFailure() << "nothing was shown";
+        const Message& report = messages.constLast();
+        if (report.title != QStringLiteral("Paluksen") || report.style != kStyleStop)
+            return ::testing::AssertionFailure() << "last message is no failure report: " << report.title.toStdString();
+        for (const QString& piece : pieces)
+            if (!report.text.contains(piece))
+                return ::testing::AssertionFailure() << "report lacks \"" << piece.toStdString() << "\": "
+                                                     << report.text.toStdString();
+        if (endedWith != QList<int>{1})
+            return ::testing::AssertionFailure() << "the program was not ended with 1";
+        return ::testing::AssertionSuccess();
+    }
 };
 
 } // namespace paluksen::test

@@ -81,7 +81,10 @@ StageResult bareRead(const StagePlace& place)
 StageResult exportCsv(const StagePlace& place)
 {
     return timedExport(place, QStringLiteral("PalukF02.txt"),
-                       [](store::Connection& store, LineWriter& out) { writeCsv(store, out, ignoreStatus); });
+                       [](store::Connection& store, LineWriter& out) {
+                           store::Cursor rows = openCsvRows(store);
+                           writeCsv(rows, out);
+                       });
 }
 
 StageResult exportEdMax(const StagePlace& place)
@@ -94,9 +97,8 @@ StageResult exportEdMax(const StagePlace& place)
 StageResult exportTuruKame(const StagePlace& place)
 {
     return timedExport(place, QStringLiteral("AdrBook.txt"), [](store::Connection& store, LineWriter& out) {
-        // The clock the program's window hands the writer.
-        LocalToday today;
-        writeTuruKame(store, out, u'1', [&today] { return today(); }, ignoreStatus);
+        LocalToday today; // the system clock, as the window has it
+        writeTuruKame(store, out, u'1', today, ignoreStatus);
     });
 }
 

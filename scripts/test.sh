@@ -6,7 +6,7 @@ source scripts/packages.sh
 install_missing "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${X_PACKAGES[@]}"
 jobs=$(nproc)
 
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALUKSEN_BENCH=ON >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
 # The built program itself under a real X server, driven with keyboard and mouse as a user would.

@@ -1,10 +1,11 @@
 // Makes the empty address store that ships beside the executable.
-#include <sqlite3.h>
+#include "store/AddressStore.h"
+#include "text/Failure.h"
 
+#include <QFile>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
+
+using namespace paluksen;
 
 int main(int argc, char** argv)
 {
@@ -12,26 +13,20 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s SCHEMA.sql STORE\n", argv[0]);
         return 2;
     }
-    std::ifstream schemaFile(argv[1], std::ios::binary);
-    if (!schemaFile) {
+    QFile schema(QString::fromLocal8Bit(argv[1]));
+    if (!schema.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
-    std::ostringstream schema;
-    schema << schemaFile.rdbuf();
-
-    std::remove(argv[2]);
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(argv[2], &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    char* error = nullptr;
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, schema.str().c_str(), nullptr, nullptr, &error);
-    if (rc != SQLITE_OK) {
-        std::fprintf(stderr, "%s: %s\n", argv[2], error ? error : sqlite3_errmsg(db));
-        sqlite3_free(error);
-        sqlite3_close(db);
-        std::remove(argv[2]);
+    const QString storePath = QString::fromLocal8Bit(argv[2]);
+    QFile::remove(storePath);
+    try {
+        store::Connection store = store::Connection::openOrCreate(storePath);
+        store::createSchema(store, QString::fromUtf8(schema.readAll()));
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        QFile::remove(storePath);
         return 1;
     }
-    return sqlite3_close(db) == SQLITE_OK ? 0 : 1;
+    return 0;
 }

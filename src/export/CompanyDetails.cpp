@@ -1,4 +1,5 @@
 #include "export/CompanyDetails.h"
+#include "store/AddressStore.h"
 
 namespace paluksen {
 namespace {
@@ -9,14 +10,13 @@ void appendField(QString& line, const QString& value)
 }
 } // namespace
 
-void appendCompanyDetails(QString& line, CompanyWith with, const store::Cursor& row,
-                          const OutputColumns& columns)
+void appendCompanyDetails(QString& line, CompanyWith with, const store::Cursor& row)
 {
-    line += row.text(columns.company);
+    line += row.text(store::sql::kCompany);
     switch (with) {
     case CompanyWith::DepartmentAndTitle: {
-        const QString department = row.text(columns.department);
-        const QString title = row.text(columns.title);
+        const QString department = row.text(store::sql::kDepartment);
+        const QString title = row.text(store::sql::kTitle);
         if (!title.isEmpty()) {
             appendField(line, department);
             appendField(line, title);
@@ -26,11 +26,11 @@ void appendCompanyDetails(QString& line, CompanyWith with, const store::Cursor& 
         break;
     }
     case CompanyWith::Department:
-        if (const QString department = row.text(columns.department); !department.isEmpty())
+        if (const QString department = row.text(store::sql::kDepartment); !department.isEmpty())
             appendField(line, department);
         break;
     case CompanyWith::Title:
-        if (const QString title = row.text(columns.title); !title.isEmpty())
+        if (const QString title = row.text(store::sql::kTitle); !title.isEmpty())
             appendField(line, title);
         break;
     case CompanyWith::Nothing:

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "export/OutputColumns.h"
 #include "store/Sqlite.h"
 
 #include <QString>
@@ -14,7 +13,6 @@ enum class CompanyWith { DepartmentAndTitle, Department, Title, Nothing };
 // the title that `with` names, each after a comma and only when not empty. With both, an empty
 // department is still written before a title, so the title always stands in the third place.
 // Null reads as empty; a value of spaces is not empty.
-void appendCompanyDetails(QString& line, CompanyWith with, const store::Cursor& row,
-                          const OutputColumns& columns);
+void appendCompanyDetails(QString& line, CompanyWith with, const store::Cursor& row);
 
 } // namespace paluksen

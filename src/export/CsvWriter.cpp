@@ -1,27 +1,23 @@
 #include "export/CsvWriter.h"
 #include "export/CsvQuoted.h"
-#include "export/OutputColumns.h"
 #include "store/AddressStore.h"
-
-#include <iterator>
 
 namespace paluksen {
 
-void writeCsv(store::Connection& store, LineWriter& out, const ShowStatus& showStatus)
+store::Cursor openCsvRows(store::Connection& store)
 {
-    store::Cursor rows(store, store::sql::kOutputInViewOrder);
-    showStatus(QStringLiteral("出力中"));
+    return store::Cursor(store, store::sql::kOutputInViewOrder);
+}
 
-    const OutputColumns columns(rows);
-    const int fields[] = {columns.group,   columns.name,       columns.address,
-                          columns.company, columns.department, columns.title};
+void writeCsv(store::Cursor& rows, LineWriter& out)
+{
     QString line; // reused, so a long run does not allocate a line per row
     for (; !rows.atEnd(); rows.next()) {
         line.truncate(0);
-        for (std::size_t i = 0; i < std::size(fields); ++i) {
-            if (i > 0)
+        for (int column = store::sql::kGroup; column <= store::sql::kTitle; ++column) {
+            if (column > store::sql::kGroup)
                 line += u',';
-            line += CsvQuoted(rows.value(fields[i]));
+            line += CsvQuoted(rows.value(column));
         }
         out.writeLine(line);
     }

@@ -1,6 +1,5 @@
 #include "export/EdMaxWriter.h"
 #include "export/CompanyDetails.h"
-#include "export/OutputColumns.h"
 #include "store/AddressStore.h"
 
 namespace paluksen {
@@ -14,31 +13,31 @@ void appendTabbed(QString& line, const store::Cursor& row, int first, int second
     line += row.text(second);
 }
 
-void appendMemo(QString& line, QChar layout, const store::Cursor& row, const OutputColumns& columns)
+void appendMemo(QString& line, QChar layout, const store::Cursor& row)
 {
     switch (layout.unicode()) {
     case u'1':
-        appendTabbed(line, row, columns.company, columns.department);
+        appendTabbed(line, row, store::sql::kCompany, store::sql::kDepartment);
         line += kTab;
-        line += row.text(columns.title);
+        line += row.text(store::sql::kTitle);
         break;
     case u'2':
-        appendTabbed(line, row, columns.company, columns.department);
+        appendTabbed(line, row, store::sql::kCompany, store::sql::kDepartment);
         break;
     case u'3':
-        appendTabbed(line, row, columns.company, columns.title);
+        appendTabbed(line, row, store::sql::kCompany, store::sql::kTitle);
         break;
     case u'4':
-        appendCompanyDetails(line, CompanyWith::Nothing, row, columns);
+        appendCompanyDetails(line, CompanyWith::Nothing, row);
         break;
     case u'5':
-        appendCompanyDetails(line, CompanyWith::DepartmentAndTitle, row, columns);
+        appendCompanyDetails(line, CompanyWith::DepartmentAndTitle, row);
         break;
     case u'6':
-        appendCompanyDetails(line, CompanyWith::Department, row, columns);
+        appendCompanyDetails(line, CompanyWith::Department, row);
         break;
     case u'7':
-        appendCompanyDetails(line, CompanyWith::Title, row, columns);
+        appendCompanyDetails(line, CompanyWith::Title, row);
         break;
     default:
         break;
@@ -58,20 +57,19 @@ void writeGroupRecords(store::Connection& store, LineWriter& out)
 void writeAddressRecords(store::Connection& store, LineWriter& out, QChar memoLayout)
 {
     store::Cursor rows(store, store::sql::kOutputSorted);
-    const OutputColumns columns(rows);
     QString line; // reused, so a long run does not allocate a line per row
     for (; !rows.atEnd(); rows.next()) {
         line.truncate(0);
-        line += rows.text(columns.name);
+        line += rows.text(store::sql::kName);
         line += kTab;
         line += kTab;
-        line += rows.text(columns.group);
+        line += rows.text(store::sql::kGroup);
         out.writeLine(line);
 
-        out.writeLine(rows.text(columns.address));
+        out.writeLine(rows.text(store::sql::kAddress));
 
         line.truncate(0);
-        appendMemo(line, memoLayout, rows, columns);
+        appendMemo(line, memoLayout, rows);
         out.writeLine(line);
     }
 }

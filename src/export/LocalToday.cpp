@@ -1,7 +1,6 @@
 #include "export/LocalToday.h"
 
 #include <QDateTime>
-#include <QTime>
 
 #include <algorithm>
 
@@ -10,16 +9,22 @@ namespace {
 constexpr qint64 kLongestKeptMs = 1000;
 }
 
-QDate LocalToday::operator()()
+LocalToday::LocalToday(Clock now) : now_(std::move(now)) {}
+
+const QString& LocalToday::text()
 {
     // Reading the clock as UTC involves no time zone.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (date_.isValid() && now >= validFrom_ && now < validUntil_)
-        return date_;
-    date_ = QDate::currentDate();
-    validFrom_ = QDateTime(date_, QTime(0, 0)).toMSecsSinceEpoch();
-    validUntil_ = std::min(QDateTime(date_.addDays(1), QTime(0, 0)).toMSecsSinceEpoch(), now + kLongestKeptMs);
-    return date_;
+    const qint64 now = now_();
+    if (!text_.isEmpty() && now >= validFrom_ && now < validUntil_)
+        return text_;
+    const QDate date = QDateTime::fromMSecsSinceEpoch(now).date();
+    if (date != date_) {
+        date_ = date;
+        text_ = date.toString(u"yyyy/MM/dd");
+    }
+    validFrom_ = date.startOfDay().toMSecsSinceEpoch();
+    validUntil_ = std::min(date.addDays(1).startOfDay().toMSecsSinceEpoch(), now + kLongestKeptMs);
+    return text_;
 }
 
 } // namespace paluksen

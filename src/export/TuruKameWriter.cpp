@@ -1,6 +1,5 @@
 #include "export/TuruKameWriter.h"
 #include "export/CompanyDetails.h"
-#include "export/OutputColumns.h"
 #include "store/AddressStore.h"
 
 #include <optional>
@@ -26,57 +25,42 @@ std::optional<CompanyWith> remarksFor(QChar layout)
 
 class EntryLines {
 public:
-    EntryLines(LineWriter& out, QChar remarksLayout, const Today& today)
+    EntryLines(LineWriter& out, QChar remarksLayout, LocalToday& today)
         : out_(out), remarks_(remarksFor(remarksLayout)), today_(today)
     {
     }
 
     void writeAll(store::Cursor& rows)
     {
-        const OutputColumns columns(rows);
         for (; !rows.atEnd(); rows.next())
-            WriteEntryLine(rows, columns);
+            WriteEntryLine(rows);
     }
 
 private:
-    void WriteEntryLine(const store::Cursor& row, const OutputColumns& columns)
+    void WriteEntryLine(const store::Cursor& row)
     {
         line_.truncate(0);
-        line_ += row.text(columns.name);
+        line_ += row.text(store::sql::kName);
         line_ += u',';
-        line_ += row.text(columns.address);
+        line_ += row.text(store::sql::kAddress);
         line_ += u',';
-        line_ += dateText();
+        line_ += today_.text();
         if (remarks_) {
             line_ += u',';
-            appendCompanyDetails(line_, *remarks_, row, columns);
+            appendCompanyDetails(line_, *remarks_, row);
         }
         out_.writeLine(line_);
     }
 
-    // The clock is asked for every line, but the text is made again only when the day has
-    // changed: formatting it for every row of a large store would be wasted work.
-    const QString& dateText()
-    {
-        const QDate date = today_();
-        if (!shownDate_ || *shownDate_ != date) {
-            shownDate_ = date;
-            dateText_ = date.toString(u"yyyy/MM/dd");
-        }
-        return dateText_;
-    }
-
     LineWriter& out_;
     const std::optional<CompanyWith> remarks_;
-    const Today& today_;
-    std::optional<QDate> shownDate_;
-    QString dateText_;
+    LocalToday& today_;
     QString line_; // reused, so a long run does not allocate a line per row
 };
 
 } // namespace
 
-void writeTuruKame(store::Connection& store, LineWriter& out, QChar remarksLayout, const Today& today,
+void writeTuruKame(store::Connection& store, LineWriter& out, QChar remarksLayout, LocalToday& today,
                    const ShowStatus& showStatus)
 {
     showStatus(QStringLiteral("出力中"));

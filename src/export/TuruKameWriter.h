@@ -1,18 +1,13 @@
 #pragma once
 
+#include "export/LocalToday.h"
 #include "export/ShowStatus.h"
 #include "store/Sqlite.h"
 #include "text/LineWriter.h"
 
 #include <QChar>
-#include <QDate>
-#include <functional>
 
 namespace paluksen {
-
-// Today's date, asked again for every entry line: a run over midnight dates its later lines
-// with the new day.
-using Today = std::function<QDate()>;
 
 // Writes the store as a TuruKame address book: the entry lines of the rows in no group, then
 // for each group name a line "G1 " + name followed by the entry lines of that group's rows.
@@ -21,7 +16,7 @@ using Today = std::function<QDate()>;
 //   '1' ,company,department,title   '3' ,company,title
 //   '2' ,company,department         '4' ,company
 // anything else no remarks. Shows "出力中" before the rows. The caller commits the file.
-void writeTuruKame(store::Connection& store, LineWriter& out, QChar remarksLayout, const Today& today,
+void writeTuruKame(store::Connection& store, LineWriter& out, QChar remarksLayout, LocalToday& today,
                    const ShowStatus& showStatus);
 
 } // namespace paluksen

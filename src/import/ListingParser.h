@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Sqlite.h"
+#include "store/Text.h"
 #include "text/LineSource.h"
 
 #include <QString>

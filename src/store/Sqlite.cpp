@@ -231,14 +231,20 @@ void Cursor::next()
         atEnd_ = !statement_.step();
 }
 
+QString quoted(const QStringList& identifiers)
+{
+    QStringList parts;
+    for (QString identifier : identifiers)
+        parts << QLatin1Char('"') + identifier.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return parts.join(QLatin1Char(','));
+}
+
 namespace {
 QString insertStatement(const QString& table, const QStringList& columns)
 {
-    QStringList marks;
-    for (qsizetype i = 0; i < columns.size(); ++i)
-        marks << QStringLiteral("?");
+    const QStringList marks(columns.size(), QStringLiteral("?"));
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        .arg(quoted({table}), quoted(columns), marks.join(QLatin1Char(',')));
 }
 } // namespace
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "store/Text.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,6 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace paluksen::store {
-
-// A stored value: text, empty text, or Null. Null and empty text are different things to the
-// store and stay different on the way through it.
-using Text = std::optional<QString>;
 
 // One open SQLite database. The handle never leaves the store module.
 class Connection {
@@ -42,6 +39,10 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
 };
+
+// Identifiers as SQL text, each double-quoted (a quote inside doubled) and joined with commas,
+// so a name that happens to be a keyword, or holds a quote, still names what it says.
+QString quoted(const QStringList& identifiers);
 
 [[noreturn]] void throwStoreFailure(sqlite3* db, int resultCode, const QString& context);
 

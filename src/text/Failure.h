@@ -40,4 +40,9 @@ public:
 // the user sees "2" for a missing file rather than the library's coarser code.
 int systemErrorOr(int fallback);
 
+// What the user is told of any failure that ends a run: the error number, the Japanese
+// description and the engine's or system's own words, one to a line (CR LF). Both front ends
+// say the same words, the windows in a stop box and the command line on standard error.
+QString failureReportText(const std::exception& failure);
+
 } // namespace paluksen

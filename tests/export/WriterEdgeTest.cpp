@@ -5,6 +5,7 @@
 #include "store/AddressStore.h"
 #include "text/Cp932.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -12,7 +13,14 @@ namespace paluksen {
 namespace {
 
 const ShowStatus kIgnoreStatus = [](const QString&) {};
-const Today kFixedDay = [] { return QDate(2019, 1, 7); };
+qint64 localMs(int day, QTime time)
+{
+    return QDateTime(QDate(2019, 1, day), time).toMSecsSinceEpoch();
+}
+LocalToday fixedDay()
+{
+    return LocalToday([] { return localMs(7, QTime(12, 0)); });
+}
 
 QString lines(const QStringList& each)
 {
@@ -41,10 +49,17 @@ TEST(EmptyStore, EveryExportWritesZeroBytes)
         const char* name;
         std::function<void(store::Connection&, LineWriter&)> write;
     } exports[] = {
-        {"csv", [](store::Connection& s, LineWriter& out) { writeCsv(s, out, kIgnoreStatus); }},
+        {"csv",
+         [](store::Connection& s, LineWriter& out) {
+             store::Cursor rows = openCsvRows(s);
+             writeCsv(rows, out);
+         }},
         {"edmax", [](store::Connection& s, LineWriter& out) { writeEdMax(s, out, u'1', kIgnoreStatus); }},
         {"turukame",
-         [](store::Connection& s, LineWriter& out) { writeTuruKame(s, out, u'1', kFixedDay, kIgnoreStatus); }},
+         [](store::Connection& s, LineWriter& out) {
+             LocalToday today = fixedDay();
+             writeTuruKame(s, out, u'1', today, kIgnoreStatus);
+         }},
     };
     for (const auto& e : exports) {
         SCOPED_TRACE(e.name);
@@ -67,8 +82,9 @@ TEST(TuruKameGroups, NameWithQuoteSelectsOnlyItsOwnRows)
         addMember(store.connection(), name, QStringLiteral("甲"), QStringLiteral("a@example.jp"));
         addMember(store.connection(), QStringLiteral("他"), QStringLiteral("乙"), QStringLiteral("b@example.jp"));
 
+        LocalToday today = fixedDay();
         const QByteArray written = test::runExport(store, [&](LineWriter& out) {
-            writeTuruKame(store.connection(), out, u'5', kFixedDay, kIgnoreStatus);
+            writeTuruKame(store.connection(), out, u'5', today, kIgnoreStatus);
         });
         EXPECT_EQ(cp932::decode(written), lines({
                                               QStringLiteral("G1 ") + name,
@@ -79,7 +95,8 @@ TEST(TuruKameGroups, NameWithQuoteSelectsOnlyItsOwnRows)
     }
 }
 
-// A run over midnight: each line carries the day the clock gives for it, in either direction.
+// A run over midnight: each line carries the local day of the moment it is written, also when the
+// clock is set back across midnight.
 TEST(TuruKameDate, AskedForEveryEntryLine)
 {
     test::TestStore store;
@@ -88,11 +105,12 @@ TEST(TuruKameDate, AskedForEveryEntryLine)
     addPerson(store.connection(), QStringLiteral("C"), QStringLiteral("c@example.jp"));
     addMember(store.connection(), QStringLiteral("G"), QStringLiteral("C"), QStringLiteral("c@example.jp"));
 
-    const QDate days[] = {QDate(2019, 1, 7), QDate(2019, 1, 8), QDate(2019, 1, 7)};
+    const qint64 moments[] = {localMs(7, QTime(23, 59, 59, 900)), localMs(8, QTime(0, 0, 0, 100)),
+                              localMs(7, QTime(23, 59, 59, 950))};
     int asked = 0;
-    const Today clock = [&] { return days[std::min(asked++, 2)]; };
+    LocalToday today([&] { return moments[std::min(asked++, 2)]; });
     const QByteArray written = test::runExport(
-        store, [&](LineWriter& out) { writeTuruKame(store.connection(), out, u'5', clock, kIgnoreStatus); });
+        store, [&](LineWriter& out) { writeTuruKame(store.connection(), out, u'5', today, kIgnoreStatus); });
     EXPECT_EQ(cp932::decode(written), lines({
                                           QStringLiteral("A,a@example.jp,2019/01/07"),
                                           QStringLiteral("B,b@example.jp,2019/01/08"),

@@ -1,9 +1,10 @@
 #include "StoreContent.h"
-#include "import/PalukF01.h"
-#include "shell/TaskContext.h"
-#include "shell/WindowRegistry.h"
+#include "gui/PalukF01.h"
+#include "gui/TaskContext.h"
+#include "gui/WindowRegistry.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestStore.h"
+#include "support/WindowTest.h"
 #include "text/Cp932.h"
 #include "text/LineReader.h"
 
@@ -41,7 +42,7 @@ struct Expected {
     bool reported = false; // a failure report rather than an outcome message
     QString text;          // the outcome message; unused for a report
     QString title;
-    int style = 0;
+    MessageStyle style = MessageStyle::Stop;
     StoreContent stored;
 };
 
@@ -51,17 +52,17 @@ const QString kListing = u"山田 太郎\r\n電子メール アドレス :\r\n  
 Expected imported(const QString& path, qint64 lines, StoreContent stored)
 {
     return {path, false, QStringLiteral(" %1 行のデータを読み込みました。").arg(lines), u"正常終了"_qs,
-            kStyleInformation, std::move(stored)};
+            MessageStyle::Information, std::move(stored)};
 }
 
 Expected oneLineOnly(const QString& path)
 {
-    return {path, false, u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, kStyleExclamation, {}};
+    return {path, false, u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation, {}};
 }
 
 Expected failureReported(const QString& path)
 {
-    return {path, true, {}, u"Paluksen"_qs, kStyleStop, earlierContent()};
+    return {path, true, {}, u"Paluksen"_qs, MessageStyle::Stop, earlierContent()};
 }
 
 // Lines as the listing format counts them: CR LF or a lone CR ends a line, a lone LF does not,
@@ -117,7 +118,7 @@ protected:
     TestStore store_;
     VanishingPlatform platform_;
     WindowRegistry windows_;
-    TaskContext context_{platform_, store_.connection(), store_.dir(), windows_};
+    TaskContext context_{platform_, store_.connection(), {store_.dir(), QStringLiteral("paluksen")}, windows_};
 };
 
 TEST_F(HostileListingTest, EveryListingEndsInAToldOutcomeOrAReportedFailure)
@@ -194,7 +195,7 @@ TEST_F(HostileListingTest, EveryListingEndsInAToldOutcomeOrAReportedFailure)
         store_.connection().execute(u"DELETE FROM アドレス情報; DELETE FROM グループ情報"_qs);
         appendContent(store_.connection(), earlierContent());
         const Expected expected = c.prepare();
-        platform_.answers = {kAnswerYes};
+        platform_.answers = {MessageAnswer::Yes};
         platform_.fileChoices = {expected.path};
         platform_.removeAfterChoice = c.vanishes;
         platform_.messages.clear();
@@ -202,7 +203,7 @@ TEST_F(HostileListingTest, EveryListingEndsInAToldOutcomeOrAReportedFailure)
 
         QPointer<PalukF01> window = new PalukF01(context_);
         window->show();
-        window->runButton()->click();
+        test::child<QPushButton>(window, u"処理実行"_qs)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         ASSERT_EQ(platform_.messages.size(), 2);

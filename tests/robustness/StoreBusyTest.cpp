@@ -1,6 +1,6 @@
 #include "GeneratedListing.h"
 #include "StoreContent.h"
-#include "import/PalukF01.h"
+#include "gui/PalukF01.h"
 #include "support/WindowTest.h"
 
 #include <QDir>
@@ -18,11 +18,11 @@ protected:
     // Presses 処理実行, answers Yes and chooses the listing; the window is left to the caller.
     QPointer<PalukF01> pressRun(const QString& listingPath)
     {
-        platform_.answers = {kAnswerYes};
+        platform_.answers = {MessageAnswer::Yes};
         platform_.fileChoices = {listingPath};
         QPointer<PalukF01> window = new PalukF01(context_);
         window->show();
-        window->runButton()->click();
+        test::child<QPushButton>(window, u"処理実行"_qs)->click();
         settle();
         return window;
     }

@@ -1,6 +1,6 @@
 #include "GeneratedListing.h"
 #include "StoreContent.h"
-#include "import/PalukF01.h"
+#include "gui/PalukF01.h"
 #include "support/WindowTest.h"
 
 #include <QDir>
@@ -13,13 +13,13 @@ class StoreFullTest : public WindowTest {
 protected:
     QPointer<PalukF01> pressRun(const QString& listingPath)
     {
-        platform_.answers = {kAnswerYes};
+        platform_.answers = {MessageAnswer::Yes};
         platform_.fileChoices = {listingPath};
         platform_.messages.clear();
         platform_.endedWith.clear();
         QPointer<PalukF01> window = new PalukF01(context_);
         window->show();
-        window->runButton()->click();
+        test::child<QPushButton>(window, u"処理実行"_qs)->click();
         settle();
         return window;
     }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "shell/Platform.h"
+#include "gui/Platform.h"
 
-#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,37 +18,35 @@ public:
     struct Message {
         QString text;
         QString title;
-        int style;
+        MessageStyle style;
     };
     struct FileDialog {
         QString title;
         QString filter;
     };
 
-    std::deque<int> answers;          // for Yes/No questions
+    std::deque<MessageAnswer> answers;       // for Yes/No questions
     std::deque<QString> fileChoices;  // empty text = cancelled
     QList<Message> messages;
     QList<FileDialog> fileDialogs;
     QStringList shellOpened;
     QStringList helpShown;
     QList<int> endedWith;
-    QDate date{2019, 1, 7};
-    int todayCalls = 0;
     // Runs while a message box would be up, to look at the windows behind it.
     std::function<void(const Message&)> whileMessageShown;
 
-    int messageBox(QWidget*, const QString& text, const QString& title, int style) override
+    MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
     {
         messages.append({text, title, style});
         if (whileMessageShown)
             whileMessageShown(messages.constLast());
-        if (style != kStyleQuestion)
-            return kAnswerOk;
+        if (style != MessageStyle::Question)
+            return MessageAnswer::Ok;
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return kAnswerNo;
+            return MessageAnswer::No;
         }
-        const int answer = answers.front();
+        const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
@@ -68,11 +65,6 @@ public:
 
     void shellOpen(QWidget*, const QString& path) override { shellOpened.append(path); }
     void showHelp(QWidget*, const QString& helpPath) override { helpShown.append(helpPath); }
-    QDate today() override
-    {
-        ++todayCalls;
-        return date;
-    }
     void endProgram(int exitCode) override { endedWith.append(exitCode); }
 
     // Whether the last thing shown was the report of a failure that ends the program, holding
@@ -82,7 +74,7 @@ public:
         if (messages.isEmpty())
             return ::testing::AssertionFailure() << "nothing was shown";
         const Message& report = messages.constLast();
-        if (report.title != QStringLiteral("Paluksen") || report.style != kStyleStop)
+        if (report.title != QStringLiteral("Paluksen") || report.style != MessageStyle::Stop)
             return ::testing::AssertionFailure() << "last message is no failure report: " << report.title.toStdString();
         for (const QString& piece : pieces)
             if (!report.text.contains(piece))

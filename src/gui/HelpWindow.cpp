@@ -1,0 +1,34 @@
+#include "gui/HelpWindow.h"
+#include "gui/JapaneseFont.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace paluksen {
+
+HelpWindow::HelpWindow()
+{
+    setObjectName(QStringLiteral("ヘルプ"));
+    setWindowTitle(QStringLiteral("Paluksen ヘルプ"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setOpenExternalLinks(true);
+    setFont(japaneseFont(10.5));
+    resize(640, 560);
+}
+
+void HelpWindow::showFile(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        setSearchPaths({QFileInfo(path).absolutePath()});
+        setHtml(QString::fromUtf8(file.readAll()));
+    } else {
+        setPlainText(QStringLiteral("ヘルプファイルが見つかりません。\n") + path);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace paluksen

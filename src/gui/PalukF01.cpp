@@ -1,0 +1,65 @@
+#include "gui/PalukF01.h"
+#include "import/ListingImport.h"
+
+namespace paluksen {
+
+PalukF01::PalukF01(TaskContext& context)
+    : TaskWindow(context, QStringLiteral("PalukF01"), QStringLiteral("アドレス帳データを取り込み"), 4680, 1890)
+{
+    placeStatusLabel(300, 300, 4000, 600);
+    placeRunButton(2500, 1200, 1800, 400);
+}
+
+void PalukF01::run()
+{
+    Platform& platform = context_.platform;
+    setStatus(QStringLiteral("実行確認"));
+    const MessageAnswer answer = platform.messageBox(
+        this, QStringLiteral("この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"),
+        QStringLiteral("実行の確認"), MessageStyle::Question);
+    if (answer == MessageAnswer::No) {
+        close();
+        return;
+    }
+
+    setStatus(QStringLiteral("入力ファイル指定"));
+    const QString path = platform.openFileDialog(this, QStringLiteral("入力ファイルを指定してください。"),
+                                                 QStringLiteral("テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"));
+    if (path.isEmpty()) {
+        platform.messageBox(this, QStringLiteral("入力ファイルが指定されていません。\r\n処理をキャンセルします。"),
+                            QStringLiteral("処理中断"), MessageStyle::Exclamation);
+        close();
+        return;
+    }
+
+    setStatus(QStringLiteral("データクリア"));
+    ListingImport import(context_.store);
+    setStatus(shownPath(path) + QStringLiteral("\r\nから読み込み"));
+    const ParseResult result = import.readListing(path);
+    // An empty or one-line listing still leaves the store empty: the user agreed to the clearing.
+    import.commit();
+    tellOutcome(result);
+    close();
+}
+
+void PalukF01::tellOutcome(const ParseResult& result)
+{
+    Platform& platform = context_.platform;
+    switch (result.outcome) {
+    case ParseOutcome::NoLines:
+        platform.messageBox(this, QStringLiteral("入力レコードがありませんでした。"), QStringLiteral("入力レコードなし"),
+                            MessageStyle::Exclamation);
+        break;
+    case ParseOutcome::OneLine:
+        platform.messageBox(this, QStringLiteral("入力レコードが1件しかありませんでした。"),
+                            QStringLiteral("入力レコード異常"), MessageStyle::Exclamation);
+        break;
+    case ParseOutcome::Completed:
+        // The count keeps the leading space where the sign of the number would stand.
+        platform.messageBox(this, QStringLiteral(" %1 行のデータを読み込みました。").arg(result.lineCount),
+                            QStringLiteral("正常終了"), MessageStyle::Information);
+        break;
+    }
+}
+
+} // namespace paluksen

@@ -1,0 +1,113 @@
+#include "gui/QtPlatform.h"
+#include "gui/HelpWindow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+namespace paluksen {
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform()
+{
+    delete help_;
+}
+
+MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title,
+                                     MessageStyle style)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    // The texts carry the CR LF line breaks the program has always used; Qt breaks at LF.
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (style) {
+    case MessageStyle::Question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setButtonText(QMessageBox::Yes, QStringLiteral("はい(&Y)"));
+        box.setButtonText(QMessageBox::No, QStringLiteral("いいえ(&N)"));
+        break;
+    case MessageStyle::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageStyle::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    default:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    if (style != MessageStyle::Question) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setButtonText(QMessageBox::Ok, QStringLiteral("OK"));
+    }
+    const int answer = box.exec();
+    if (style == MessageStyle::Question)
+        return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    return MessageAnswer::Ok;
+}
+
+QString qtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // The name already shows its pattern, as the common dialog's names do.
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+#ifndef Q_OS_WIN
+        // "*.*" means every file on Windows, but only names with a dot elsewhere: a listing saved
+        // without an extension would not be seen.
+        pattern.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+#endif
+        filters << (parts[i].contains(QLatin1Char('(')) ? parts[i]
+                                                         : parts[i] + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString QtPlatform::openFileDialog(QWidget* owner, const QString& title, const QString& filter)
+{
+    QFileDialog dialog(owner, title, QString(), qtFileFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPlatform::shellOpen(QWidget* owner, const QString& path)
+{
+#ifdef Q_OS_WIN
+    const HWND window = owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr;
+    ShellExecuteW(window, L"open", reinterpret_cast<const wchar_t*>(path.utf16()), nullptr, nullptr,
+                  SW_SHOWMAXIMIZED);
+#else
+    Q_UNUSED(owner);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+void QtPlatform::showHelp(QWidget* owner, const QString& helpPath)
+{
+    Q_UNUSED(owner);
+    if (!help_)
+        help_ = new HelpWindow;
+    help_->showFile(helpPath);
+}
+
+void QtPlatform::endProgram(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
+}
+
+} // namespace paluksen

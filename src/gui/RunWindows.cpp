@@ -1,0 +1,41 @@
+#include "gui/JapaneseQt.h"
+#include "gui/Program.h"
+#include "gui/QtPlatform.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace paluksen {
+namespace {
+
+// Without a screen Qt would print a stack of warnings and abort; one plain line serves better.
+bool hasScreen()
+{
+#if defined(Q_OS_LINUX)
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int runWindows(int argc, char** argv)
+{
+    if (!hasScreen()) {
+        std::fputs("paluksen: 画面が見つかりません（DISPLAY を設定するか、xvfb-run の下で起動してください。"
+                   "ウィンドウなしで使うには paluksen --help）\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    speakJapanese(app);
+    QtPlatform platform;
+    const auto program = Program::start(platform, QCoreApplication::applicationFilePath());
+    if (!program)
+        return 1;
+    return app.exec();
+}
+
+} // namespace paluksen

@@ -14,15 +14,6 @@ Import parse(LineReader& reader, store::Connection* store)
     return {result, sinks.addressRows, sinks.membershipRows, reader.encoding(), false};
 }
 
-// SQLite takes a leading U+FEFF of UTF-16 text for a byte-order mark and drops it; the reader
-// keeps one that is not the file's first character, so a line may start with it.
-store::Text asStored(const store::Text& value)
-{
-    if (value && value->startsWith(QChar(0xFEFF)))
-        return value->mid(1);
-    return value;
-}
-
 QString show(const store::Text& value)
 {
     if (!value)
@@ -40,7 +31,7 @@ void checkStoredRows(store::Connection& store, const QString& table, const QStri
     for (const Row& row : rows) {
         require(!stored.atEnd(), "every row handed to a sink is stored", table + QStringLiteral("\n") + detail);
         for (int column = 0; column < row.size(); ++column)
-            require(stored.value(column) == asStored(row[column]), "the store gives back what it was given",
+            require(stored.value(column) == row[column], "the store gives back what it was given",
                     QStringLiteral("%1 column %2: %3 became %4\n%5")
                         .arg(table)
                         .arg(column)

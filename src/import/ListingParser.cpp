@@ -10,18 +10,27 @@ constexpr QStringView kCompanyLabel = u"  会社名 : ";
 constexpr QStringView kDepartmentLabel = u"  部署名 : ";
 constexpr QStringView kTitleLabel = u"  役職 : ";
 
-// Characters from index on (counting from 0), at most count of them. A range that is empty or
-// starts past the end gives no characters rather than a negative length.
-QStringView span(QStringView line, qsizetype index, qsizetype count)
+// Positions count characters, and a character beyond U+FFFF takes two UTF-16 units of which
+// neither may be cut off. The indent and the line's last character are found by looking at no
+// more than their own units, so no line is scanned for such characters for their sake.
+bool pairStartsAt(QStringView line, qsizetype index)
 {
-    if (index >= line.size() || count <= 0)
-        return {};
-    return line.sliced(index, std::min(count, line.size() - index));
+    return line[index].isHighSurrogate() && index + 1 < line.size() && line[index + 1].isLowSurrogate();
 }
 
+// The line from its character at index on (counting from 0).
 QStringView rest(QStringView line, qsizetype index)
 {
-    return span(line, index, line.size() - index);
+    qsizetype unit = 0;
+    for (; index > 0 && unit < line.size(); --index)
+        unit += pairStartsAt(line, unit) ? 2 : 1;
+    return line.sliced(std::min(unit, line.size()));
+}
+
+// Units from..to, or none where the range is empty or reversed.
+QStringView units(QStringView line, qsizetype from, qsizetype to)
+{
+    return to > from ? line.sliced(from, to - from) : QStringView();
 }
 
 // The store keeps Null and empty text apart. Every value the parser assigns is text, even one
@@ -57,11 +66,17 @@ void applyDetail(QStringView line, AddressEntry& entry)
 // end leaves the name or the address empty.
 GroupMembership member(const QString& group, QStringView line)
 {
+    const QStringView afterIndent = rest(line, 2);
     const qsizetype open = LastPosition(line, u"(");
     if (open == -1)
-        return {group, text(withoutTrailingSpaces(rest(line, 2))), QStringLiteral("")};
-    return {group, text(withoutTrailingSpaces(span(line, 2, open - 3))),
-            text(span(line, open, line.size() - open - 1))};
+        return {group, text(withoutTrailingSpaces(afterIndent)), QStringLiteral("")};
+    // The position counts characters; a line of code page 932 text, which has no pairs, is
+    // spared the walk back to units.
+    const bool pairs = std::any_of(line.begin(), line.end(), [](QChar c) { return c.isSurrogate(); });
+    const qsizetype openUnit = pairs ? line.size() - rest(line, open - 1).size() : open - 1;
+    const qsizetype lastUnit = line.size() - (line.size() >= 2 && pairStartsAt(line, line.size() - 2) ? 2 : 1);
+    return {group, text(withoutTrailingSpaces(units(line, line.size() - afterIndent.size(), openUnit))),
+            text(units(line, openUnit + 1, lastUnit))};
 }
 
 class Parse {

@@ -1,7 +1,8 @@
 #include "store/Sqlite.h"
-#include "store/Utf8.h"
 #include "text/Failure.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <sqlite3.h>
 
 namespace paluksen::store {
@@ -126,19 +127,23 @@ Statement::~Statement()
     sqlite3_finalize(stmt_);
 }
 
-// The UTF-8 stays with the statement until the position is bound again, so SQLite need not copy it.
+// The store holds UTF-8 and nothing else: a lone surrogate is written as U+FFFD, and a leading
+// U+FEFF is a character like any other (SQLite's UTF-16 interface would take it for a byte-order
+// mark). The UTF-8 stays with the statement until the position is bound again, so SQLite need
+// not copy it, and the buffer is reused from row to row.
 void Statement::bind(int position, const Text& value)
 {
-    std::string* utf8 = position >= 1 && position <= static_cast<int>(bound_.size())
-                            ? &bound_[static_cast<std::size_t>(position - 1)]
-                            : nullptr;
     int rc;
-    if (!value)
+    // A position the statement lacks gets SQLite's own answer.
+    if (!value || position < 1 || position > static_cast<int>(bound_.size())) {
         rc = sqlite3_bind_null(stmt_, position);
-    else if (utf8 && utf8::fromText(*value, *utf8))
-        rc = sqlite3_bind_text(stmt_, position, utf8->data(), static_cast<int>(utf8->size()), SQLITE_STATIC);
-    else
-        rc = sqlite3_bind_text16(stmt_, position, utf16(*value), utf16Bytes(*value), SQLITE_TRANSIENT);
+    } else {
+        std::string& utf8 = bound_[static_cast<std::size_t>(position - 1)];
+        QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        utf8.resize(static_cast<std::size_t>(encoder.requiredSpace(value->size())));
+        utf8.resize(static_cast<std::size_t>(encoder.appendToBuffer(utf8.data(), *value) - utf8.data()));
+        rc = sqlite3_bind_text(stmt_, position, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+    }
     if (rc != SQLITE_OK)
         throwStoreFailure(db_, rc, sql_);
 }
@@ -188,21 +193,19 @@ Text Statement::value(int column) const
     return text(column);
 }
 
+// Bytes that are not UTF-8 (left by another program) read as U+FFFD; a leading EF BB BF is the
+// U+FEFF that was stored, not a mark to drop.
 QString Statement::text(int column) const
 {
-    // Text is read in the store's own UTF-8; other values (a blob, a number written by another
-    // program) are left to SQLite's conversion as they always were.
-    if (sqlite3_column_type(stmt_, column) == SQLITE_TEXT) {
-        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        QString fast;
-        if (utf8 && utf8::toText(utf8, sqlite3_column_bytes(stmt_, column), fast))
-            return fast;
-    }
-    const void* data = sqlite3_column_text16(stmt_, column);
-    const int bytes = sqlite3_column_bytes16(stmt_, column);
-    if (!data)
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    if (!utf8)
         return {};
-    return QString(static_cast<const QChar*>(data), bytes / 2);
+    const int bytes = sqlite3_column_bytes(stmt_, column);
+    if (bytes == 0)
+        return QStringLiteral("");
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(utf8, bytes));
 }
 
 Cursor::Cursor(Connection& connection, QStringView sql, std::initializer_list<Text> parameters)

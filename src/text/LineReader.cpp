@@ -65,6 +65,47 @@ private:
     std::optional<QChar> heldHighSurrogate_;
 };
 
+// Whether bytes can be code page 932 at all: every lead byte has its trail byte, and no byte is
+// one that code page 932 leaves unassigned.
+class Cp932Shape {
+public:
+    void take(QByteArrayView piece)
+    {
+        for (const char c : piece) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (trailDue_) {
+                trailDue_ = false;
+                if (byte < 0x40 || byte == 0x7F || byte > 0xFC)
+                    broken_ = true;
+            } else if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
+                trailDue_ = true;
+            } else if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) {
+                broken_ = true;
+            }
+            if (broken_)
+                return;
+        }
+    }
+    bool broken() const { return broken_; }
+    bool fits() const { return !broken_ && !trailDue_; }
+
+private:
+    bool trailDue_ = false;
+    bool broken_ = false;
+};
+
+// Kana, kanji (those beyond U+FFFF too), CJK punctuation with the ideographic space, and the
+// full-width and half-width forms.
+bool holdsJapanese(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x31F0 && u <= 0x31FF) || (u >= 0x3400 && u <= 0x4DBF) ||
+               (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFF00 && u <= 0xFFEF) ||
+               (u >= 0xD840 && u <= 0xD87F);
+    });
+}
+
 std::unique_ptr<PieceDecoder> makeDecoder(TextEncoding encoding)
 {
     switch (encoding) {
@@ -92,21 +133,28 @@ EncodingGuess guessEncoding(QIODevice& device)
     if (head.startsWith("\xFE\xFF"))
         return {TextEncoding::Utf16BE, 2};
 
-    // Code page 932 Japanese is never valid UTF-8, so the first lead byte usually ends this.
+    // Code page 932 is the listing's own encoding, UTF-8 without a mark only one we accept too, so
+    // doubt goes to code page 932. Half-width katakana alone can make valid UTF-8 by chance ("ﾃｽ"
+    // is C3 BD, "ý" in UTF-8), but such a chance reading next to never yields a Japanese
+    // character, while a listing written in UTF-8 by a Japanese user holds one in its label line
+    // at the latest. Code page 932 Japanese is never valid UTF-8, so the first lead byte usually
+    // ends this.
     TailAwareDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    bool nonAscii = false;
+    Cp932Shape cp932;
+    bool japanese = false;
     const qint64 start = device.pos();
     QByteArray piece;
     while (!(piece = device.read(kPieceBytes)).isEmpty()) {
-        if (!nonAscii)
-            nonAscii = std::any_of(piece.cbegin(), piece.cend(),
-                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
         const QString decoded = utf8.decode(piece); // the decoder works only when its result is taken
         if (utf8.hasError())
             break;
+        if (!japanese && !cp932.broken()) {
+            cp932.take(piece);
+            japanese = holdsJapanese(decoded);
+        }
     }
     // A character cut off at the end is no valid UTF-8 either.
-    const bool isUtf8 = nonAscii && !utf8.hasError() && !utf8.holdsUnfinishedCharacter();
+    const bool isUtf8 = !utf8.hasError() && !utf8.holdsUnfinishedCharacter() && (japanese || !cp932.fits());
     device.seek(start);
     return {isUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932, 0};
 }

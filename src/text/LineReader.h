@@ -20,8 +20,9 @@ public:
 // Reads a text file line by line without holding more of it than the current line.
 // A line ends at CR LF or at a CR alone; a LF that follows no CR belongs to the line; the last
 // line may lack its end. The encoding is decided once, when the file is opened: a byte-order
-// mark names it, a file that is valid UTF-8 with at least one non-ASCII byte is UTF-8, and
-// everything else is code page 932, the encoding these listings were always saved in.
+// mark names it, a file that is valid UTF-8 and either holds a Japanese character or cannot be
+// code page 932 is UTF-8, and everything else is code page 932, the encoding these listings were
+// always saved in.
 class LineReader : public LineSource {
 public:
     explicit LineReader(const QString& path);

@@ -96,6 +96,8 @@ TEST_F(PalukF01Test, OutcomesAreToldAndTheStoreHoldsOnlyTheNewListing)
         {"one.txt", "A\r\n", u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation, {}},
         {"person.txt", "A\r\n\r\n", u" 2 行のデータを読み込みました。"_qs, u"正常終了"_qs, MessageStyle::Information, {u"|A||"_qs}},
         {"full.txt", cp932::encode(kListing), u" 9 行のデータを読み込みました。"_qs, u"正常終了"_qs, MessageStyle::Information, kImported},
+        {"emoji.txt", u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), u" 3 行のデータを読み込みました。"_qs,
+         u"正常終了"_qs, MessageStyle::Information, {u"旅行|太郎|taro@example.jp|"_qs}},
     };
     for (const auto& c : cases) {
         fillEarlierContent();

@@ -56,6 +56,9 @@ TEST(ListingParser, PersonForms)
          {person("A", "z@q  ", Null, Null, Null)}, {}},
         {"address line of one character", {"A", Label, "x", ""}, ParseOutcome::Completed, 4,
          {person("A", "", Null, Null, Null)}, {}},
+        {"address line: a character beyond U+FFFF in the indent is dropped whole",
+         {"A", Label, " 😀x@q", ""}, ParseOutcome::Completed, 4,
+         {person("A", "x@q", Null, Null, Null)}, {}},
         {"address line that looks like a detail line",
          {"A", Label, "  会社名 : X", ""}, ParseOutcome::Completed, 4,
          {person("A", "会社名 : X", Null, Null, Null)}, {}},
@@ -90,6 +93,7 @@ TEST(ListingParser, DetailLines)
         details("all three", {"  会社名 : C", "  部署名 : D", "  役職 : T"}, "C", "D", "T"),
         details("values not trimmed", {"  会社名 :  C ", "  部署名 : 営業部　"}, " C ", "営業部　",
                 Null),
+        details("value starting beyond U+FFFF", {"  会社名 : 𠮷野家"}, "𠮷野家", Null, Null),
         details("later line overwrites", {"  役職 : 主任", "  役職 : 課長"}, Null, Null, "課長"),
         details("exact label sets empty text", {"  会社名 : ", "  役職 : "}, "", Null, ""),
         details("one character short", {"  会社名 :", "  部署名 :", "  役職 :"}, Null, Null, Null),
@@ -118,6 +122,11 @@ TEST(ListingParser, MemberLines)
          {"G", "(abc)", " (ab)", "  AB (", "(", "x(", "x", ""}, ParseOutcome::Completed, 8, {},
          {member("G", "", "abc"), member("G", "", "ab"), member("G", "AB", ""),
           member("G", "", ""), member("G", "", ""), member("G", "", "")}},
+        {"characters beyond U+FFFF: in the indent, last, before and after the parenthesis",
+         {"G", " 😀AB (x)", "  AB (xy😀", "  A😀(x)", "  A (😀x)", "  A (😀", ""},
+         ParseOutcome::Completed, 7, {},
+         {member("G", "AB", "x"), member("G", "AB", "xy"), member("G", "A😀", "x"),
+          member("G", "A", "😀x"), member("G", "A", "")}},
         {"two groups", {"G", "  a", "", "H", "  b (x)", ""}, ParseOutcome::Completed, 6, {},
          {member("G", "a", ""), member("H", "b", "x")}},
     });
@@ -194,7 +203,7 @@ TEST(LastPosition, FindsTheLastOccurrence)
         {"abcabc", "bc", 5}, {"abc", "abc", 1},     {"aaa", "aa", 2},    {"a(b(c", "(", 4},
         {"(", "(", 1},       {"電子メール", "メ", 3}, {"abc", "x", -1},    {"ABC", "b", -1},
         {"", "a", -1},       {"", "", -1},           {"ab", "abc", -1},   {"abc", "", 3},
-        {"ab\u3000", " ", -1},
+        {"ab\u3000", " ", -1}, {"😀a(b", "(", 3},     {"a😀", "", 2},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LastPosition(c.text, c.pattern), c.position)

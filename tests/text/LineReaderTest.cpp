@@ -85,7 +85,9 @@ TEST_F(LineReaderTest, EncodingIsTakenFromTheMarkOrFromValidUtf8)
 
 TEST_F(LineReaderTest, TextThatIsNotWhollyUtf8StaysCodePage932)
 {
-    // ASCII alone, and UTF-8 spoilt by one code page 932 character near the end.
+    // ASCII alone, UTF-8 spoilt by one code page 932 character near the end, and half-width
+    // katakana in code page 932 that happen to be valid UTF-8 ("ý Ʊ") too. Valid UTF-8 is taken
+    // where it holds a Japanese character or cannot be code page 932 (a lone 0x80).
     QByteArray mixed = QString::fromUtf16(u"山田\r\n").toUtf8().repeated(5000) + cp932::encode(u"鈴木");
     const struct {
         QByteArray bytes;
@@ -93,11 +95,16 @@ TEST_F(LineReaderTest, TextThatIsNotWhollyUtf8StaysCodePage932)
     } cases[] = {
         {"plain ascii\r\n", TextEncoding::Cp932},
         {mixed, TextEncoding::Cp932},
+        {"\xC3\xBD \xC6\xB1\r\n\r\nFriends\r\n  Bob (bob@example.com)\r\n  \xC3\xBD \xC6\xB1\r\n\r\n",
+         TextEncoding::Cp932},
+        {u"Bob\r\n電子メール アドレス :\r\n  bob@example.com\r\n\r\n"_qs.toUtf8(), TextEncoding::Utf8},
+        {u"José\r\n\r\n山田\r\n\r\n"_qs.toUtf8(), TextEncoding::Utf8},
+        {u"À la carte\r\n\r\n"_qs.toUtf8(), TextEncoding::Utf8},
         {"\xEF\xBB\xBF\xEF\xBB\xBF" "A", TextEncoding::Utf8},
     };
     for (const auto& c : cases) {
         LineReader reader(file(c.bytes));
-        EXPECT_EQ(reader.encoding(), c.encoding);
+        EXPECT_EQ(reader.encoding(), c.encoding) << test::hex(c.bytes.first(std::min<qsizetype>(c.bytes.size(), 16))).toStdString();
     }
     // Only the first mark is a mark; a second one is text.
     LineReader twoMarks(file("\xEF\xBB\xBF\xEF\xBB\xBF" "A"));

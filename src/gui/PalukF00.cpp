@@ -2,6 +2,7 @@
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
 #include "gui/SetFormCaption.h"
+#include "gui/ShowAgain.h"
 #include "gui/TaskWindow.h"
 #include "gui/Twips.h"
 
@@ -107,9 +108,7 @@ void PalukF00::showTask(int number)
             return;
         open = maker(context_);
     }
-    open->show();
-    open->raise();
-    open->activateWindow();
+    showAgain(open);
 }
 
 void PalukF00::Form_KeyDown(int key)
@@ -129,9 +128,7 @@ void PalukF00::Form_QueryUnload(bool& cancel)
     for (QWidget* window : loaded) {
         if (window == this)
             continue;
-        window->raise();
-        window->activateWindow();
-        window->setFocus();
+        showAgain(window);
         break;
     }
     cancel = true;

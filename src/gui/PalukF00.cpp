@@ -1,4 +1,5 @@
 #include "gui/PalukF00.h"
+#include "gui/Controls.h"
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
 #include "gui/SetFormCaption.h"
@@ -46,7 +47,7 @@ PalukF00::PalukF00(TaskContext& context) : context_(context)
     setFixedSize(twipsSize(5130, 6795));
 
     for (int i = 0; i < 9; ++i) {
-        auto* button = new QPushButton(kButtons[i].caption, this);
+        auto* button = commandButton(kButtons[i].caption, this);
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
         button->setGeometry(twipsRect(500, 200 + 500 * i, 4200, 450));
         button->setVisible(kButtons[i].shown);
@@ -56,7 +57,7 @@ PalukF00::PalukF00(TaskContext& context) : context_(context)
         if (i == 0)
             button->setFocus(); // the first control in tab order
     }
-    auto* end = new QPushButton(QStringLiteral("終了(&X)"), this);
+    auto* end = commandButton(QStringLiteral("終了(&X)"), this);
     end->setObjectName(QStringLiteral("CommandEnd"));
     end->setGeometry(twipsRect(500, 5700, 4200, 450));
     end->setFont(japaneseFont(9.75, true));

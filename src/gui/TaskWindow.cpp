@@ -1,4 +1,5 @@
 #include "gui/TaskWindow.h"
+#include "gui/Controls.h"
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
 #include "gui/Twips.h"
@@ -10,7 +11,7 @@ namespace paluksen {
 
 TaskWindow::TaskWindow(TaskContext& context, const QString& name, const QString& caption,
                        int clientWidthTwips, int clientHeightTwips)
-    : context_(context), status_(new QLabel(this)), run_(new QPushButton(QStringLiteral("処理実行"), this))
+    : context_(context), status_(new QLabel(this)), run_(commandButton(QStringLiteral("処理実行"), this))
 {
     setObjectName(name);
     setWindowTitle(caption);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace paluksen;
@@ -183,6 +184,23 @@ TEST_F(MainMenuTest, AMinimizedWindowIsRestoredAndActivated)
         c.request();
         EXPECT_FALSE(c.window->isMinimized()) << c.way;
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == c.window; }, 2000)) << c.way;
+    }
+}
+
+TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
+{
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
+                                         std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
+        EmptyTask task(context_, u"Task"_qs); // its run button presses only once
+        QList<QPushButton*> buttons = {test::child<QPushButton>(&task, u"処理実行"_qs)};
+        for (QPushButton* shown : menu_.findChildren<QPushButton*>())
+            if (shown->isVisible())
+                buttons << shown;
+        for (QPushButton* pressed : buttons) {
+            QSignalSpy clicked(pressed, &QPushButton::clicked);
+            QTest::keyClick(pressed, key, modifiers);
+            EXPECT_EQ(clicked.count(), 1) << pressed->objectName().toStdString() << " " << key;
+        }
     }
 }
 

@@ -63,12 +63,10 @@ PalukF00::PalukF00(TaskContext& context) : context_(context)
     end->setFont(japaneseFont(9.75, true));
     connect(end, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* label1 = new QLabel(QStringLiteral("Copyright (C) 2026 Paluksen 開発チーム"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twipsRect(500, 6400, 4200, 200));
-    auto* label2 = new QLabel(QStringLiteral("F1 で HELP表示"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(twipsRect(3400, 0, 1300, 180));
+    topLeftLabel(QStringLiteral("Copyright (C) 2026 Paluksen 開発チーム"), this, twipsRect(500, 6400, 4200, 200))
+        ->setObjectName(QStringLiteral("Label1"));
+    topLeftLabel(QStringLiteral("F1 で HELP表示"), this, twipsRect(3400, 0, 1300, 180))
+        ->setObjectName(QStringLiteral("Label2"));
 
     // Key preview: the window sees F1 before whichever control has the focus, with or without
     // Shift, Ctrl and Alt.

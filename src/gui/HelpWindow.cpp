@@ -1,5 +1,6 @@
 #include "gui/HelpWindow.h"
 #include "gui/JapaneseFont.h"
+#include "gui/ShowAgain.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,9 +27,7 @@ void HelpWindow::showFile(const QString& path)
     } else {
         setPlainText(QStringLiteral("ヘルプファイルが見つかりません。\n") + path);
     }
-    show();
-    raise();
-    activateWindow();
+    showAgain(this);
 }
 
 } // namespace paluksen

@@ -1,19 +1,22 @@
 #include "gui/LayoutChoice.h"
+#include "gui/Controls.h"
 #include "gui/Twips.h"
 
 #include <QLabel>
+
 
 namespace paluksen {
 
 QComboBox* addLayoutChoice(QWidget* window, const QString& caption, const QString& listName,
                            const QStringList& entries)
 {
-    auto* label = new QLabel(caption, window);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(twipsRect(100, 80, 1200, 195));
+    topLeftLabel(caption, window, twipsRect(100, 80, 1200, 195))->setObjectName(QStringLiteral("Label1"));
     auto* list = new QComboBox(window);
     list->setObjectName(listName);
     list->setGeometry(twipsRect(1300, 0, 3200, 300));
+    // The closed box is narrower than the longest entries; the opened list and the tooltip show
+    // the whole text.
+    QObject::connect(list, &QComboBox::currentTextChanged, list, &QWidget::setToolTip);
     list->addItems(entries);
     list->setCurrentIndex(0);
     return list;

@@ -1,7 +1,9 @@
 #include "gui/PalukF00.h"
+#include "gui/Controls.h"
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
 #include "gui/SetFormCaption.h"
+#include "gui/ShowAgain.h"
 #include "gui/TaskWindow.h"
 #include "gui/Twips.h"
 
@@ -45,7 +47,7 @@ PalukF00::PalukF00(TaskContext& context) : context_(context)
     setFixedSize(twipsSize(5130, 6795));
 
     for (int i = 0; i < 9; ++i) {
-        auto* button = new QPushButton(kButtons[i].caption, this);
+        auto* button = commandButton(kButtons[i].caption, this);
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
         button->setGeometry(twipsRect(500, 200 + 500 * i, 4200, 450));
         button->setVisible(kButtons[i].shown);
@@ -55,18 +57,16 @@ PalukF00::PalukF00(TaskContext& context) : context_(context)
         if (i == 0)
             button->setFocus(); // the first control in tab order
     }
-    auto* end = new QPushButton(QStringLiteral("終了(&X)"), this);
+    auto* end = commandButton(QStringLiteral("終了(&X)"), this);
     end->setObjectName(QStringLiteral("CommandEnd"));
     end->setGeometry(twipsRect(500, 5700, 4200, 450));
     end->setFont(japaneseFont(9.75, true));
     connect(end, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* label1 = new QLabel(QStringLiteral("Copyright (C) 2026 Paluksen 開発チーム"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twipsRect(500, 6400, 4200, 200));
-    auto* label2 = new QLabel(QStringLiteral("F1 で HELP表示"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(twipsRect(3400, 0, 1300, 180));
+    topLeftLabel(QStringLiteral("Copyright (C) 2026 Paluksen 開発チーム"), this, twipsRect(500, 6400, 4200, 200))
+        ->setObjectName(QStringLiteral("Label1"));
+    topLeftLabel(QStringLiteral("F1 で HELP表示"), this, twipsRect(3400, 0, 1300, 180))
+        ->setObjectName(QStringLiteral("Label2"));
 
     // Key preview: the window sees F1 before whichever control has the focus, with or without
     // Shift, Ctrl and Alt.
@@ -107,9 +107,7 @@ void PalukF00::showTask(int number)
             return;
         open = maker(context_);
     }
-    open->show();
-    open->raise();
-    open->activateWindow();
+    showAgain(open);
 }
 
 void PalukF00::Form_KeyDown(int key)
@@ -129,9 +127,7 @@ void PalukF00::Form_QueryUnload(bool& cancel)
     for (QWidget* window : loaded) {
         if (window == this)
             continue;
-        window->raise();
-        window->activateWindow();
-        window->setFocus();
+        showAgain(window);
         break;
     }
     cancel = true;

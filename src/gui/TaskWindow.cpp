@@ -1,4 +1,5 @@
 #include "gui/TaskWindow.h"
+#include "gui/Controls.h"
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
 #include "gui/Twips.h"
@@ -10,7 +11,7 @@ namespace paluksen {
 
 TaskWindow::TaskWindow(TaskContext& context, const QString& name, const QString& caption,
                        int clientWidthTwips, int clientHeightTwips)
-    : context_(context), status_(new QLabel(this)), run_(new QPushButton(QStringLiteral("処理実行"), this))
+    : context_(context), status_(topLeftLabel(QString(), this, QRect())), run_(commandButton(QStringLiteral("処理実行"), this))
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -18,7 +19,6 @@ TaskWindow::TaskWindow(TaskContext& context, const QString& name, const QString&
     setFont(japaneseFont(9));
     setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
     status_->setObjectName(QStringLiteral("状況表示"));
-    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     status_->setWordWrap(true);
     // A path is shown as it is typed: a folder named "<b>" must not turn the label bold.
     status_->setTextFormat(Qt::PlainText);
@@ -45,13 +45,40 @@ void TaskWindow::setStatus(const QString& text)
 {
     // Labels break lines at LF; the texts carry CR LF.
     status_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    fitStatus();
     status_->show();
     repaint();
 }
 
+void TaskWindow::fitStatus()
+{
+    // A long path can take more lines than the label's place holds, by how many the font needs:
+    // the label grows downward to the run button, and past that the button and the window's
+    // bottom move down with it. Nothing shrinks back, so the window stays put during a run.
+    const int needed = status_->heightForWidth(status_->width());
+    if (needed <= status_->height())
+        return;
+    status_->resize(status_->width(), needed);
+    const int overlap = status_->geometry().bottom() + 1 - run_->y();
+    if (overlap > 0) {
+        run_->move(run_->x(), run_->y() + overlap);
+        setFixedHeight(height() + overlap);
+    }
+}
+
 QString TaskWindow::shownPath(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    // A path has no spaces for the label to break at, and "\\" is no break opportunity at all:
+    // a zero-width space after every character lets a long path wrap at the label's edge.
+    const QString native = QDir::toNativeSeparators(path);
+    QString shown;
+    shown.reserve(native.size() * 2);
+    for (qsizetype i = 0; i < native.size(); ++i) {
+        shown += native[i];
+        if (!native[i].isHighSurrogate() && i + 1 < native.size())
+            shown += QChar(0x200B);
+    }
+    return shown;
 }
 
 void TaskWindow::closeEvent(QCloseEvent* event)

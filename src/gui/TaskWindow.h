@@ -22,7 +22,7 @@ protected:
     void placeRunButton(int left, int top, int width, int height);
     // Sets the status text and repaints at once: the run holds the thread, so nothing else would.
     void setStatus(const QString& text);
-    // A path as the user's platform writes it ("\\" on Windows).
+    // A path as the user's platform writes it ("\\" on Windows), free to wrap anywhere.
     static QString shownPath(const QString& path);
     // The press of the run button: disables it and runs the job under the failure guard.
     virtual void run() = 0;
@@ -31,6 +31,8 @@ protected:
     TaskContext& context_;
 
 private:
+    void fitStatus();
+
     QLabel* status_;
     QPushButton* run_;
 };

@@ -10,6 +10,9 @@ constexpr qsizetype kFlushBytes = 64 * 1024;
 
 LineWriter::LineWriter(const QString& path) : file_(path)
 {
+    // A shared installation may keep the folder read-only and leave the output files writable:
+    // there the existing file is rewritten in place, since no temporary file can stand beside it.
+    file_.setDirectWriteFallback(true);
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly))
         fail(QStringLiteral("出力ファイルを作成できませんでした。"));

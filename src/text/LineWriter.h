@@ -11,7 +11,9 @@ namespace paluksen {
 // Writes an output file line by line in code page 932, CR LF after every line, no byte-order
 // mark. The lines go to a temporary file beside the target, which replaces the target only on
 // commit(); a writer destroyed without commit leaves the earlier file as it was and no
-// temporary file behind, so a failed run never leaves a half-written address book.
+// temporary file behind, so a failed run never leaves a half-written address book. Where the
+// folder allows no temporary file but the target exists and is writable, the target itself is
+// written: then a failed run leaves what was written so far.
 class LineWriter {
 public:
     explicit LineWriter(const QString& path);

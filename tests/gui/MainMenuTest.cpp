@@ -1,5 +1,6 @@
 #include "gui/FailureReport.h"
 #include "gui/PalukF00.h"
+#include "gui/QtPlatform.h"
 #include "gui/SetFormCaption.h"
 #include "gui/TaskWindow.h"
 #include "gui/Twips.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace paluksen;
@@ -156,6 +158,50 @@ TEST_F(MainMenuTest, ClosingIsRefusedWhileATaskWindowIsOpenAndFocusGoesToTheFirs
     EXPECT_TRUE(platform_.messages.isEmpty());
     EXPECT_FALSE(menu_.isVisible());
     EXPECT_EQ(windows_.count(), 0);
+}
+
+TEST_F(MainMenuTest, AMinimizedWindowIsRestoredAndActivated)
+{
+    button(5)->click();
+    QtPlatform qt; // the real help window; the scripted platform only records the request
+    qt.showHelp(&menu_, context_.paths.help());
+    QWidget* task = taskWindow(5);
+    QWidget* help = test::openWindow(u"ヘルプ"_qs);
+    ASSERT_TRUE(task && help);
+    const struct {
+        const char* way;
+        QWidget* window;
+        std::function<void()> request;
+    } cases[] = {
+        {"closing guard", task, [this] { endButton()->click(); }},
+        {"its button again", task, [this] { button(5)->click(); }},
+        {"F1", help, [&] { qt.showHelp(&menu_, context_.paths.help()); }},
+    };
+    for (const auto& c : cases) {
+        c.window->showMinimized();
+        menu_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&menu_));
+        c.request();
+        EXPECT_FALSE(c.window->isMinimized()) << c.way;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == c.window; }, 2000)) << c.way;
+    }
+}
+
+TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
+{
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
+                                         std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
+        EmptyTask task(context_, u"Task"_qs); // its run button presses only once
+        QList<QPushButton*> buttons = {test::child<QPushButton>(&task, u"処理実行"_qs)};
+        for (QPushButton* shown : menu_.findChildren<QPushButton*>())
+            if (shown->isVisible())
+                buttons << shown;
+        for (QPushButton* pressed : buttons) {
+            QSignalSpy clicked(pressed, &QPushButton::clicked);
+            QTest::keyClick(pressed, key, modifiers);
+            EXPECT_EQ(clicked.count(), 1) << pressed->objectName().toStdString() << " " << key;
+        }
+    }
 }
 
 TEST(FailureReportTest, NamesTheNumberTheDescriptionAndTheEnginesWords)

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -43,6 +45,34 @@ inline QWidget* openWindow(const QString& name)
         if (window->objectName() == name && window->isVisible())
             return window;
     return nullptr;
+}
+
+// A folder under base whose files have paths of some 120 characters, as a program installed deep
+// in a home folder has.
+inline QString deepFolder(const QString& base)
+{
+    QString folder = base;
+    while (folder.size() < 104)
+        folder += QStringLiteral("/Programs");
+    return folder;
+}
+
+// Whether a label's whole text shows: wrapped to the label's width it needs no more room than the
+// label has, and the label stands inside its window clear of the window's buttons.
+inline ::testing::AssertionResult readableInFull(const QLabel* label)
+{
+    const QRect room = label->contentsRect();
+    const QRect needed = label->fontMetrics().boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+    if (!room.contains(needed))
+        return ::testing::AssertionFailure() << "text needs " << needed.width() << "x" << needed.height() << " in "
+                                             << room.width() << "x" << room.height();
+    const QWidget* window = label->window();
+    if (!window->rect().contains(label->geometry()))
+        return ::testing::AssertionFailure() << "label reaches out of its window";
+    for (const QPushButton* button : window->findChildren<QPushButton*>())
+        if (!button->isHidden() && button->geometry().intersects(label->geometry()))
+            return ::testing::AssertionFailure() << "label covers " << button->objectName().toStdString();
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace paluksen::test

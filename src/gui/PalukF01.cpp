@@ -1,4 +1,5 @@
 #include "gui/PalukF01.h"
+#include "import/ImportOutcome.h"
 #include "import/ListingImport.h"
 
 namespace paluksen {
@@ -44,20 +45,16 @@ void PalukF01::run()
 
 void PalukF01::tellOutcome(const ParseResult& result)
 {
-    Platform& platform = context_.platform;
+    const QString text = importOutcomeText(result);
     switch (result.outcome) {
     case ParseOutcome::NoLines:
-        platform.messageBox(this, QStringLiteral("入力レコードがありませんでした。"), QStringLiteral("入力レコードなし"),
-                            MessageStyle::Exclamation);
+        context_.platform.messageBox(this, text, QStringLiteral("入力レコードなし"), MessageStyle::Exclamation);
         break;
     case ParseOutcome::OneLine:
-        platform.messageBox(this, QStringLiteral("入力レコードが1件しかありませんでした。"),
-                            QStringLiteral("入力レコード異常"), MessageStyle::Exclamation);
+        context_.platform.messageBox(this, text, QStringLiteral("入力レコード異常"), MessageStyle::Exclamation);
         break;
     case ParseOutcome::Completed:
-        // The count keeps the leading space where the sign of the number would stand.
-        platform.messageBox(this, QStringLiteral(" %1 行のデータを読み込みました。").arg(result.lineCount),
-                            QStringLiteral("正常終了"), MessageStyle::Information);
+        context_.platform.messageBox(this, text, QStringLiteral("正常終了"), MessageStyle::Information);
         break;
     }
 }

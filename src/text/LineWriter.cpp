@@ -2,6 +2,11 @@
 #include "text/Failure.h"
 
 #include <cerrno>
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace paluksen {
 namespace {
@@ -15,6 +20,20 @@ LineWriter::LineWriter(const QString& path) : file_(path)
     file_.setDirectWriteFallback(true);
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("出力ファイルを作成できませんでした。"));
+    buffer_.reserve(kFlushBytes + 4096);
+}
+
+LineWriter::LineWriter(StandardOutput) : device_(&standardOutput_)
+{
+#ifdef Q_OS_WIN
+    // In text mode the C runtime would turn every LF into CR LF, and the CR LF lines into CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fflush(stdout);
+    errno = 0;
+    // Unbuffered: the lines are already gathered here, and a second buffer would only copy them.
+    if (!standardOutput_.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(QStringLiteral("出力ファイルを作成できませんでした。"));
     buffer_.reserve(kFlushBytes + 4096);
 }
@@ -36,7 +55,7 @@ void LineWriter::writeLine(QStringView line)
 void LineWriter::flushBuffer()
 {
     errno = 0;
-    if (file_.write(buffer_) != buffer_.size())
+    if (device_->write(buffer_) != buffer_.size())
         fail(QStringLiteral("出力ファイルに書き込めませんでした。"));
     buffer_.clear();
 }
@@ -44,6 +63,12 @@ void LineWriter::flushBuffer()
 void LineWriter::commit()
 {
     flushBuffer();
+    if (device_ == &standardOutput_) {
+        errno = 0;
+        if (!standardOutput_.flush())
+            fail(QStringLiteral("出力ファイルに書き込めませんでした。"));
+        return;
+    }
     errno = 0;
     if (!file_.commit())
         fail(QStringLiteral("出力ファイルを保存できませんでした。"));
@@ -51,6 +76,9 @@ void LineWriter::commit()
 
 void LineWriter::fail(const QString& description)
 {
+    if (device_ == &standardOutput_)
+        throw FileFailure(systemErrorOr(static_cast<int>(standardOutput_.error())), description,
+                          QStringLiteral("標準出力\n") + standardOutput_.errorString());
     const int number = systemErrorOr(static_cast<int>(file_.error()));
     const QString detail = file_.fileName() + QStringLiteral("\n") + file_.errorString();
     if (file_.isOpen())

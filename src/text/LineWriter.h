@@ -3,6 +3,7 @@
 #include "text/Cp932.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
@@ -17,6 +18,10 @@ namespace paluksen {
 class LineWriter {
 public:
     explicit LineWriter(const QString& path);
+    // Writes to standard output as the lines come, for a pipe: there is no earlier file to keep,
+    // so commit() only flushes, and a run that fails has already passed on what it wrote.
+    struct StandardOutput {};
+    explicit LineWriter(StandardOutput);
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -29,6 +34,8 @@ private:
     [[noreturn]] void fail(const QString& description);
 
     QSaveFile file_;
+    QFile standardOutput_;
+    QIODevice* device_ = &file_;
     cp932::Encoder encoder_;
     QByteArray buffer_;
 };

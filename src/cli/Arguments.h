@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace paluksen::cli {
+
+enum class Job { Import, Csv, EdMax, TuruKame };
+
+// One run of the command line, as the arguments ask for it. An empty path stands for the
+// program's own: the store beside the executable, the output file the window would write.
+struct Command {
+    Job job = Job::Csv;
+    QString storePath;
+    QString listingPath; // import only
+    QString outputPath;  // exports only; "-" for standard output
+    QChar layout;        // the first character of the chosen list entry (edmax, turukame)
+};
+
+struct Arguments {
+    enum class Kind { Run, Help, Version, Wrong } kind = Kind::Wrong;
+    Command command;
+    QString wrong; // one line naming the wrong argument, for Kind::Wrong
+};
+
+// Reads the arguments after the program's name. Opens nothing and touches no file.
+Arguments parseArguments(const QStringList& arguments);
+
+// The commands in brief, printed after a wrong argument.
+QString usageText();
+// The commands, the options, the layouts with their list texts and the exit codes.
+QString helpText();
+QString versionText();
+
+} // namespace paluksen::cli

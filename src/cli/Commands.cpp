@@ -1,0 +1,86 @@
+#include "cli/Commands.h"
+#include "export/CsvWriter.h"
+#include "export/EdMaxWriter.h"
+#include "export/OutputFiles.h"
+#include "export/TuruKameWriter.h"
+#include "import/ImportOutcome.h"
+#include "import/ListingImport.h"
+#include "store/AddressStore.h"
+
+#include <functional>
+#include <optional>
+
+namespace paluksen::cli {
+namespace {
+
+// The question the window asks before clearing is answered by the command itself.
+Outcome importListing(store::Connection& store, const QString& listingPath)
+{
+    ListingImport import(store);
+    const ParseResult result = import.readListing(listingPath);
+    // As in the window: an empty or one-line listing still leaves the store cleared.
+    import.commit();
+    return {result.outcome == ParseOutcome::Completed ? kSuccess : kNoRecords, importOutcomeText(result)};
+}
+
+// Writes the whole file and replaces the earlier one only when every line is written; "-" streams
+// to standard output instead.
+void writeOutput(const QString& path, const std::function<void(LineWriter&)>& write)
+{
+    std::optional<LineWriter> out;
+    if (path == QLatin1String("-"))
+        out.emplace(LineWriter::StandardOutput{});
+    else
+        out.emplace(path);
+    write(*out);
+    out->commit();
+}
+
+QString outputPath(const Command& command, const ProgramPaths& paths)
+{
+    if (!command.outputPath.isEmpty())
+        return command.outputPath;
+    switch (command.job) {
+    case Job::EdMax:
+        return paths.file(kEdMaxFileName);
+    case Job::TuruKame:
+        return paths.file(kTuruKameFileName);
+    default:
+        return paths.file(kCsvFileName);
+    }
+}
+
+} // namespace
+
+Outcome runCommand(const Command& command, const ProgramPaths& paths)
+{
+    store::Connection store =
+        store::openAddressStore(command.storePath.isEmpty() ? paths.store() : command.storePath);
+    if (command.job == Job::Import)
+        return importListing(store, command.listingPath);
+
+    // Nobody watches a batch run's progress: the texts the windows show are dropped.
+    const ShowStatus quiet = [](const QString&) {};
+    const QString path = outputPath(command, paths);
+    switch (command.job) {
+    case Job::Csv: {
+        store::Cursor rows = openCsvRows(store); // a view that cannot be read fails before the file exists
+        writeOutput(path, [&](LineWriter& out) { writeCsv(rows, out); });
+        break;
+    }
+    case Job::EdMax:
+        writeOutput(path, [&](LineWriter& out) { writeEdMax(store, out, command.layout, quiet); });
+        break;
+    case Job::TuruKame:
+        writeOutput(path, [&](LineWriter& out) {
+            LocalToday today;
+            writeTuruKame(store, out, command.layout, today, quiet);
+        });
+        break;
+    case Job::Import:
+        break;
+    }
+    return {};
+}
+
+} // namespace paluksen::cli

@@ -16,7 +16,7 @@ install_missing() {
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev)
 # Japanese on screen: a gothic font, and Qt's own dialogs in Japanese.
 FONT_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
-# The X server and the tools with which tests/gui-x/drive.sh drives and checks the program.
-X_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils python3)
+# The X server, a window manager and the tools with which tests/gui-x/drive.sh drives the program.
+X_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick)
 # clang with its sanitizer and libFuzzer runtimes, for scripts/test-fuzz.sh.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

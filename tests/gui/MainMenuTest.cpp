@@ -1,19 +1,16 @@
 #include "gui/FailureReport.h"
+#include "gui/HelpWindow.h"
 #include "gui/PalukF00.h"
+#include "gui/Program.h"
 #include "gui/QtPlatform.h"
-#include "gui/SetFormCaption.h"
 #include "gui/TaskWindow.h"
-#include "gui/Twips.h"
 #include "support/WindowTest.h"
-#include "text/Failure.h"
 
-#include <QApplication>
-#include <QPointer>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace paluksen;
-
+namespace paluksen::test {
 namespace {
 
 class EmptyTask : public TaskWindow {
@@ -24,7 +21,7 @@ protected:
     void run() override {}
 };
 
-class MainMenuTest : public test::WindowTest {
+class MainMenuTest : public WindowTest {
 protected:
     MainMenuTest()
     {
@@ -37,153 +34,84 @@ protected:
         menu_.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&menu_));
     }
-    QPushButton* button(int number) { return test::child<QPushButton>(&menu_, QStringLiteral("Command%1").arg(number)); }
-    QPushButton* endButton() { return test::child<QPushButton>(&menu_, QStringLiteral("CommandEnd")); }
-    QWidget* taskWindow(int number) { return test::openWindow(QStringLiteral("Task%1").arg(number)); }
+    QPushButton* button(const QString& name) { return child<QPushButton>(&menu_, name); }
+    static QWidget* task(int number) { return openWindow(QStringLiteral("Task%1").arg(number)); }
+    static bool becomesActive(QWidget* window)
+    {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+    }
     PalukF00 menu_{context_};
     int made_[10] = {};
 };
 
-TEST(FormCaption, VersionIsWrittenWithTwoDigitMinorAndPatch)
+TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndATaskWindowIsLoadedOnce)
 {
-    const struct {
-        ProgramVersion version;
-        const char16_t* caption;
-    } cases[] = {
-        {{1, 0, 0}, u"PalukF00：Paluksen Ver.1.00.00"},
-        {{10, 5, 12}, u"PalukF00：Paluksen Ver.10.05.12"},
-        {{1, 123, 7}, u"PalukF00：Paluksen Ver.1.123.07"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(formCaption(QStringLiteral("PalukF00"), c.version), QString::fromUtf16(c.caption));
-}
-
-TEST(ProgramPathsTest, RenamedExecutableLooksForFilesOfItsOwnName)
-{
-    const ProgramPaths paths = ProgramPaths::fromExecutable(QStringLiteral("/opt/tools/MyBook.exe"));
-    EXPECT_EQ(paths.dir, u"/opt/tools"_qs);
-    EXPECT_EQ(paths.store(), u"/opt/tools/MyBook.mdb"_qs);
-    EXPECT_EQ(paths.help(), u"/opt/tools/MyBook.hlp"_qs);
-    EXPECT_EQ(ProgramPaths::fromExecutable(QStringLiteral("/opt/paluksen")).store(), u"/opt/paluksen.mdb"_qs);
-}
-
-TEST_F(MainMenuTest, ControlsStandWhereTheyBelong)
-{
-    EXPECT_EQ(menu_.windowTitle(), u"PalukF00：Paluksen Ver.1.00.00"_qs);
-    EXPECT_EQ(menu_.size(), twipsSize(5130, 6795));
-    const QString space(1, QChar(0x3000));
-    const struct {
-        int number;
-        QString caption;
-        bool shown;
-    } buttons[] = {
-        {1, u"(&1)アドレス帳データを取り込み"_qs + space.repeated(7), true},
-        {2, u"(&2)CSV 出力"_qs + space.repeated(16), true},
-        {3, u"(&3)"_qs + space.repeated(20), false},
-        {5, u"(&5)EdMax アドレス帳作成"_qs + space.repeated(10), true},
-        {6, u"(&6)鶴亀アドレス帳作成"_qs + space.repeated(11), true},
-        {9, u"(&9)"_qs + space.repeated(20), false},
-    };
-    for (const auto& b : buttons) {
-        QPushButton* shown = button(b.number);
-        EXPECT_EQ(shown->objectName(), QStringLiteral("Command%1").arg(b.number));
-        EXPECT_EQ(shown->text(), b.caption);
-        EXPECT_EQ(shown->isVisible(), b.shown) << b.number;
-        EXPECT_EQ(shown->geometry(), twipsRect(500, 200 + 500 * (b.number - 1), 4200, 450));
-    }
-    EXPECT_EQ(endButton()->text(), u"終了(&X)"_qs);
-    EXPECT_TRUE(endButton()->font().bold());
-    EXPECT_DOUBLE_EQ(endButton()->font().pointSizeF(), 9.75);
-    EXPECT_EQ(menu_.findChild<QLabel*>(u"Label2"_qs)->text(), u"F1 で HELP表示"_qs);
-}
-
-TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndOtherKeysDoNothing)
-{
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        bool help;
-    } cases[] = {
-        {Qt::Key_F1, Qt::NoModifier, true},      {Qt::Key_F1, Qt::ShiftModifier, true},
-        {Qt::Key_F1, Qt::ControlModifier, true}, {Qt::Key_F1, Qt::AltModifier, true},
-        {Qt::Key_F2, Qt::NoModifier, false},     {Qt::Key_F12, Qt::ShiftModifier, false},
-    };
-    for (const auto& c : cases) {
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> keys[] = {
+        {Qt::Key_F1, Qt::NoModifier, true}, {Qt::Key_F1, Qt::ShiftModifier | Qt::ControlModifier, true},
+        {Qt::Key_F1, Qt::AltModifier, true}, {Qt::Key_F2, Qt::NoModifier, false}};
+    for (const auto& [key, modifiers, help] : keys) {
         platform_.helpShown.clear();
-        QTest::keyClick(button(2), c.key, c.modifiers);
-        EXPECT_EQ(platform_.helpShown, c.help ? QStringList{context_.paths.help()} : QStringList{}) << c.key;
+        QTest::keyClick(button(u"Command2"_qs), key, modifiers);
+        EXPECT_EQ(platform_.helpShown, help ? QStringList{context_.paths.help()} : QStringList{}) << key;
     }
-    EXPECT_EQ(windows_.count(), 1); // help is no task window
-}
-
-TEST_F(MainMenuTest, ATaskWindowIsLoadedOnceWhilePressedTwice)
-{
-    button(2)->click();
-    QWidget* first = taskWindow(2);
-    button(2)->click();
+    button(u"Command2"_qs)->click();
+    QWidget* first = task(2);
+    button(u"Command2"_qs)->click();
     EXPECT_EQ(made_[2], 1);
-    EXPECT_EQ(taskWindow(2), first);
-    EXPECT_EQ(windows_.count(), 2);
+    EXPECT_EQ(task(2), first);
     first->close();
     settle();
-    button(2)->click(); // a closed window comes back afresh
+    button(u"Command2"_qs)->click(); // a closed window comes back afresh
     EXPECT_EQ(made_[2], 2);
 }
 
-TEST_F(MainMenuTest, ClosingIsRefusedWhileATaskWindowIsOpenAndFocusGoesToTheFirstLoaded)
+TEST_F(MainMenuTest, ClosingIsRefusedWhileATaskWindowIsOpenAndTheFirstLoadedComesForward)
 {
-    button(5)->click();
-    button(6)->click();
-    QWidget* first = taskWindow(5);
-    const std::function<void()> requests[] = {
-        [this] { endButton()->click(); },
-        [this] { menu_.close(); }, // the close box and Alt+F4 both arrive as a close request
-    };
+    button(u"Command5"_qs)->click();
+    button(u"Command6"_qs)->click();
+    const std::function<void()> requests[] = {[this] { button(u"CommandEnd"_qs)->click(); },
+                                              [this] { task(5)->showMinimized(); menu_.close(); }};
     for (const auto& request : requests) {
         platform_.messages.clear();
-        taskWindow(6)->activateWindow();
+        task(6)->activateWindow();
         request();
         ASSERT_EQ(platform_.messages.size(), 1);
         EXPECT_EQ(platform_.messages[0].text, u"他のフォームが開いているので終了できません。"_qs);
         EXPECT_EQ(platform_.messages[0].title, u"終了不可"_qs);
         EXPECT_EQ(platform_.messages[0].style, MessageStyle::Stop);
         EXPECT_TRUE(menu_.isVisible());
-        EXPECT_TRUE(QTest::qWaitFor([first] { return QApplication::activeWindow() == first; }, 2000));
+        EXPECT_FALSE(task(5)->isMinimized());
+        EXPECT_TRUE(becomesActive(task(5)));
     }
-    taskWindow(5)->close();
-    taskWindow(6)->close();
+    task(5)->close();
+    task(6)->close();
     settle();
     platform_.messages.clear();
-    endButton()->click();
+    button(u"CommandEnd"_qs)->click();
     EXPECT_TRUE(platform_.messages.isEmpty());
-    EXPECT_FALSE(menu_.isVisible());
     EXPECT_EQ(windows_.count(), 0);
 }
 
-TEST_F(MainMenuTest, AMinimizedWindowIsRestoredAndActivated)
+// Showing a minimized window again brings it back: its button, and F1 for the help window.
+TEST_F(MainMenuTest, AMinimizedWindowComesBackWhenShownAgain)
 {
-    button(5)->click();
+    button(u"Command5"_qs)->click();
     QtPlatform qt; // the real help window; the scripted platform only records the request
-    qt.showHelp(&menu_, context_.paths.help());
-    QWidget* task = taskWindow(5);
-    QWidget* help = test::openWindow(u"ヘルプ"_qs);
-    ASSERT_TRUE(task && help);
-    const struct {
-        const char* way;
-        QWidget* window;
-        std::function<void()> request;
-    } cases[] = {
-        {"closing guard", task, [this] { endButton()->click(); }},
-        {"its button again", task, [this] { button(5)->click(); }},
-        {"F1", help, [&] { qt.showHelp(&menu_, context_.paths.help()); }},
-    };
-    for (const auto& c : cases) {
-        c.window->showMinimized();
+    qt.showHelp(&menu_, u"/no/such/paluksen.hlp"_qs);
+    QWidget* help = openWindow(u"ヘルプ"_qs);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(static_cast<HelpWindow*>(help)->toPlainText().contains(u"ヘルプファイルが見つかりません。"_qs));
+    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(windows_.count(), 2); // the help window is no task window
+    const std::pair<QWidget*, std::function<void()>> cases[] = {
+        {task(5), [this] { button(u"Command5"_qs)->click(); }},
+        {help, [&] { qt.showHelp(&menu_, context_.paths.help()); }}};
+    for (const auto& [window, request] : cases) {
+        window->showMinimized();
         menu_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&menu_));
-        c.request();
-        EXPECT_FALSE(c.window->isMinimized()) << c.way;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == c.window; }, 2000)) << c.way;
+        request();
+        EXPECT_FALSE(window->isMinimized());
+        EXPECT_TRUE(becomesActive(window));
     }
 }
 
@@ -191,8 +119,8 @@ TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
 {
     for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
                                          std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
-        EmptyTask task(context_, u"Task"_qs); // its run button presses only once
-        QList<QPushButton*> buttons = {test::child<QPushButton>(&task, u"処理実行"_qs)};
+        EmptyTask task(context_, u"Task"_qs);
+        QList<QPushButton*> buttons = {child<QPushButton>(&task, u"処理実行"_qs)};
         for (QPushButton* shown : menu_.findChildren<QPushButton*>())
             if (shown->isVisible())
                 buttons << shown;
@@ -204,17 +132,36 @@ TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
     }
 }
 
-TEST(FailureReportTest, NamesTheNumberTheDescriptionAndTheEnginesWords)
+TEST(Startup, StoreThatCannotBeOpenedEndsTheProgramBeforeAnyWindow)
 {
-    const QString text = failureReportText(StoreFailure(5, u"使用中です。"_qs, u"database is locked\nC:/x.mdb"_qs));
-    EXPECT_EQ(text, u"エラー番号：5\r\n使用中です。\r\ndatabase is locked\r\nC:/x.mdb"_qs);
-    test::ScriptedPlatform platform;
+    QTemporaryDir dir;
+    writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
+    for (const auto& [executable, number] : {std::pair{u"missing"_qs, 14}, std::pair{u"broken"_qs, 26}}) {
+        ScriptedPlatform platform;
+        const QList<QWidget*> before = QApplication::topLevelWidgets();
+        EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
+        ASSERT_EQ(platform.messages.size(), 1);
+        EXPECT_TRUE(platform.reportedFailure({QStringLiteral("エラー番号：%1").arg(number)}));
+        EXPECT_EQ(QApplication::topLevelWidgets(), before);
+    }
+    ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.messages[0].title, u"Paluksen"_qs);
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::Stop);
-    EXPECT_TRUE(platform.messages[0].text.contains(u"メモリが不足しています。"_qs));
-    EXPECT_EQ(platform.endedWith, QList<int>{1});
+    EXPECT_TRUE(platform.reportedFailure({u"メモリが不足しています。"_qs}));
+}
+
+TEST(Startup, RenamedExecutableOpensItsOwnStoreAndMakesItsFolderCurrent)
+{
+    TestStore store; // holds paluksen.mdb
+    ASSERT_TRUE(QFile::copy(store.path(), QDir(store.dir()).filePath(u"renamed.mdb"_qs)));
+    ScriptedPlatform platform;
+    const auto program = Program::start(platform, QDir(store.dir()).filePath(u"renamed"_qs));
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(QDir::currentPath(), QDir(store.dir()).canonicalPath());
+    EXPECT_EQ(program->paths().help(), QDir(store.dir()).filePath(u"renamed.hlp"_qs));
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    program->mainWindow().close();
 }
 
 } // namespace
+} // namespace paluksen::test

@@ -2,7 +2,6 @@
 
 #include "store/Sqlite.h"
 
-#include <QString>
 #include <QTemporaryDir>
 #include <ostream>
 
@@ -18,21 +17,24 @@ namespace paluksen::test {
 class TestStore {
 public:
     TestStore();
-    const QString& dir() const { return dirPath_; }
-    const QString& path() const { return path_; }
+    QString dir() const { return dir_.path(); }
+    QString path() const { return dir_.filePath(QStringLiteral("paluksen.mdb")); }
     store::Connection& connection() { return connection_; }
-
-    // Count of rows of a table or view.
-    int count(const QString& table);
 
 private:
     QTemporaryDir dir_;
-    QString dirPath_;
-    QString path_;
     store::Connection connection_;
 };
 
-QString schemaSql();
+// Every value of both tables in the order stored, Null told from empty text, as a digest: two
+// stores hold the same rows exactly when their contents are equal.
+QString storeContent(store::Connection& store);
+// Rows an import must keep whole or replace whole: Japanese text, a quote, empty text, Null.
+inline const QString kEarlierRows =
+    QStringLiteral("INSERT INTO アドレス情報 VALUES ('前回 一郎','ichiro@example.jp','前回商事',NULL,'部長'),"
+                   "('O''Brien','ob@example.com','','総務部',NULL);"
+                   "INSERT INTO グループ情報 VALUES ('前回の会','前回 一郎','ichiro@example.jp');");
+
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 // Bytes as spaced hex, so a byte-exact comparison that fails shows where.

@@ -38,23 +38,19 @@ Control* child(const QWidget* window, const QString& name)
     return control;
 }
 
-// A loaded top-level window by its object name, or null.
+// A shown top-level window by its object name, or null.
 inline QWidget* openWindow(const QString& name)
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name && w->isVisible(); });
+    return found == windows.end() ? nullptr : *found;
 }
 
 // A folder under base whose files have paths of some 120 characters, as a program installed deep
 // in a home folder has.
 inline QString deepFolder(const QString& base)
 {
-    QString folder = base;
-    while (folder.size() < 104)
-        folder += QStringLiteral("/Programs");
-    return folder;
+    return base + QStringLiteral("/Programs").repeated(std::max<qsizetype>(0, (113 - base.size()) / 9));
 }
 
 // Whether a label's whole text shows: wrapped to the label's width it needs no more room than the

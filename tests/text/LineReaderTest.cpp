@@ -2,126 +2,114 @@
 #include "text/Cp932.h"
 #include "text/Failure.h"
 #include "text/LineReader.h"
-#include "text/LineReaderFixture.h"
 
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <optional>
 
-using namespace paluksen;
-
+namespace paluksen::test {
 namespace {
 
-using LineReaderTest = test::LineReaderFixture;
+constexpr qsizetype kPiece = 64 * 1024; // the reader takes the file in pieces of this size
+const QString R(QChar::ReplacementCharacter);
 
-TEST_F(LineReaderTest, LineEndsAreCrLfOrALoneCr)
+QByteArray utf16le(const QString& text)
 {
+    return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
+QByteArray utf16be(const QString& text)
+{
+    QByteArray bytes = utf16le(text);
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        std::swap(bytes[i], bytes[i + 1]);
+    return bytes;
+}
+
+QString units(std::initializer_list<char16_t> list)
+{
+    return QString(reinterpret_cast<const QChar*>(std::data(list)), static_cast<qsizetype>(list.size()));
+}
+
+TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
+{
+    const QString name = u"山田 太郎～"_qs;
+    const QString pair = units({0xD83D, 0xDE00});
     const struct {
+        const char* what;
         QByteArray bytes;
+        std::optional<TextEncoding> forced;
+        TextEncoding encoding;
         QStringList lines;
     } cases[] = {
-        {"", {}},
-        {"A", {"A"}},
-        {"A\r\n", {"A"}},
-        {"A\r", {"A"}},
-        {"A\r\n\r\n", {"A", ""}},
-        {"\r\n", {""}},
-        {"A\rB\r\nC", {"A", "B", "C"}},
-        {"A\nB\r\n", {"A\nB"}},       // a LF without CR belongs to the line
-        {"A\r\r\nB", {"A", "", "B"}},
-        {"\n", {"\n"}},
-        {"A\n\r", {"A\n"}},
+        // A line ends at CR LF or a lone CR; a LF without CR belongs to the line.
+        {"line ends", "A\rB\r\n\r\nC\nD\r\r\nE", TextEncoding::Cp932, TextEncoding::Cp932, {"A", "B", "", "C\nD", "", "E"}},
+        {"empty", "", TextEncoding::Cp932, TextEncoding::Cp932, {}},
+        {"CR ends a piece", QByteArray(kPiece - 1, 'x') + "\r\nn\r", TextEncoding::Cp932, TextEncoding::Cp932,
+         {QString(kPiece - 1, u'x'), "n"}},
+        // The encoding: a mark names it; valid UTF-8 is UTF-8 where it holds a Japanese character
+        // or cannot be code page 932; everything else is code page 932.
+        {"code page 932", cp932::encode(name + u"\r\n"_qs + name), {}, TextEncoding::Cp932, {name, name}},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + (name + u"\r\n"_qs + name).toUtf8(), {}, TextEncoding::Utf8, {name, name}},
+        {"UTF-8", (name + u"\r"_qs + name).toUtf8(), {}, TextEncoding::Utf8, {name, name}},
+        {"UTF-16LE", utf16le(name + u"\r\n"_qs + name), {}, TextEncoding::Utf16LE, {name, name}},
+        {"UTF-16BE", utf16be(name + u"\r\n"_qs + name), {}, TextEncoding::Utf16BE, {name, name}},
+        {"ASCII", "plain\r\n", {}, TextEncoding::Cp932, {"plain"}},
+        {"half-width kana valid as UTF-8", "\xC3\xBD \xC6\xB1\r\n", {}, TextEncoding::Cp932, {u"ﾃｽ ﾆｱ"_qs}},
+        {"label line only Japanese", u"Bob\r\n電子メール アドレス :\r\n"_qs.toUtf8(), {}, TextEncoding::Utf8,
+         {"Bob", u"電子メール アドレス :"_qs}},
+        {"José beside Japanese", u"José\r\n山田"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"José"_qs, u"山田"_qs}},
+        {"UTF-8 that cannot be code page 932", u"À la carte"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"À la carte"_qs}},
+        {"UTF-8 spoilt near the end", u"山田\r\n"_qs.toUtf8().repeated(5000) + cp932::encode(u"鈴木"), {},
+         TextEncoding::Cp932, QStringList(5000, u"螻ｱ逕ｰ"_qs) << u"鈴木"_qs},
+        {"second mark is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "A", {}, TextEncoding::Utf8, {QChar(0xFEFF) + u"A"_qs}},
+        // A file cut off in its last character keeps one broken character.
+        {"UTF-8 cut off", u"山田\r\n"_qs.toUtf8() + "\xE5\x90", {}, TextEncoding::Cp932, {u"螻ｱ逕ｰ"_qs, u"蜷"_qs}},
+        {"UTF-8 mark cut off", "\xEF\xBB\xBF" + u"山田\r\n名"_qs.toUtf8().chopped(1), {}, TextEncoding::Utf8, {u"山田"_qs, R}},
+        {"UTF-8 forced, cut at a full piece", QByteArray(kPiece - 1, 'x') + "\xE5", TextEncoding::Utf8,
+         TextEncoding::Utf8, {QString(kPiece - 1, u'x') + R}},
+        {"UTF-16LE half a unit", QByteArray("\xFF\xFE" "A\0\r\0\n\0B", 9), {}, TextEncoding::Utf16LE, {"A", R}},
+        {"UTF-16BE half a unit", QByteArray("\xFE\xFF" "\0A\0\r\0\n\0", 9), {}, TextEncoding::Utf16BE, {"A", R}},
+        // Lone surrogate halves and the noncharacters U+FFFE/U+FFFF become U+FFFD; pairs stay whole,
+        // also where a piece ends between the halves.
+        {"UTF-16 units", utf16le(units({u'A', 0xD800, u'B', u'\r', 0xDC00, u'\r', 0xFFFE, u'x', 0xFFFF, u'\r', 0xD83D,
+                                        0xDE00, u'\r', 0xDE00, 0xD83D})),
+         {}, TextEncoding::Utf16LE, {u"A"_qs + R + u"B"_qs, R, R + u"x"_qs + R, pair, R + R}},
+        {"UTF-8 noncharacters", "\xEF\xBB\xBF" "a\xEF\xBF\xBE" "b\xEF\xBF\xBF", {}, TextEncoding::Utf8, {u"a"_qs + R + u"b"_qs + R}},
+        {"pair across pieces", utf16le(QString(kPiece / 2 - 1, u'x') + pair), {}, TextEncoding::Utf16LE,
+         {QString(kPiece / 2 - 1, u'x') + pair}},
+        {"half a pair at the end", utf16le(QString(kPiece / 2 - 1, u'x') + pair).chopped(2), {}, TextEncoding::Utf16LE,
+         {QString(kPiece / 2 - 1, u'x') + R}},
     };
+    QTemporaryDir dir;
     for (const auto& c : cases) {
-        LineReader reader(file(c.bytes), TextEncoding::Cp932);
-        EXPECT_EQ(readAll(reader), c.lines) << test::hex(c.bytes).toStdString();
+        const QString path = dir.filePath(QString::fromLatin1(c.what));
+        writeFile(path, c.bytes);
+        std::optional<LineReader> reader;
+        if (c.forced)
+            reader.emplace(path, *c.forced);
+        else
+            reader.emplace(path);
+        QStringList lines;
+        while (!reader->atEnd())
+            lines << reader->readLine();
+        EXPECT_EQ(reader->encoding(), c.encoding) << c.what;
+        EXPECT_EQ(lines, c.lines) << c.what;
     }
 }
 
-TEST_F(LineReaderTest, CrLfSplitAcrossReadsIsOneLineEnd)
+TEST(LineReader, MissingFileFailsWithItsPathAndTheSystemsNumber)
 {
-    // The reader takes the file in 64 KiB pieces; put the CR last in the first piece.
-    for (const qsizetype crAt : {65535, 65536, 65534}) {
-        QByteArray bytes(crAt, 'x');
-        bytes += "\r\nnext\r\n";
-        LineReader reader(file(bytes), TextEncoding::Cp932);
-        const QStringList lines = readAll(reader);
-        ASSERT_EQ(lines.size(), 2) << crAt;
-        EXPECT_EQ(lines[0].size(), crAt);
-        EXPECT_EQ(lines[1], QStringLiteral("next"));
-    }
-}
-
-TEST_F(LineReaderTest, EncodingIsTakenFromTheMarkOrFromValidUtf8)
-{
-    const QString japanese = QString::fromUtf16(u"山田 太郎～");
-    auto utf16le = [](const QString& s) {
-        return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
-    };
-    auto utf16be = [&](const QString& s) {
-        QByteArray bytes = utf16le(s);
-        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
-            std::swap(bytes[i], bytes[i + 1]);
-        return bytes;
-    };
-    const QString text = japanese + QStringLiteral("\r\n") + japanese;
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        TextEncoding encoding;
-    } cases[] = {
-        {"code page 932", cp932::encode(text), TextEncoding::Cp932},
-        {"UTF-8 with mark", "\xEF\xBB\xBF" + text.toUtf8(), TextEncoding::Utf8},
-        {"UTF-8 without mark", text.toUtf8(), TextEncoding::Utf8},
-        {"UTF-16LE", "\xFF\xFE" + utf16le(text), TextEncoding::Utf16LE},
-        {"UTF-16BE", "\xFE\xFF" + utf16be(text), TextEncoding::Utf16BE},
-    };
-    for (const auto& c : cases) {
-        LineReader reader(file(c.bytes));
-        EXPECT_EQ(reader.encoding(), c.encoding) << c.name;
-        EXPECT_EQ(readAll(reader), QStringList({japanese, japanese})) << c.name;
-    }
-}
-
-TEST_F(LineReaderTest, TextThatIsNotWhollyUtf8StaysCodePage932)
-{
-    // ASCII alone, UTF-8 spoilt by one code page 932 character near the end, and half-width
-    // katakana in code page 932 that happen to be valid UTF-8 ("ý Ʊ") too. Valid UTF-8 is taken
-    // where it holds a Japanese character or cannot be code page 932 (a lone 0x80).
-    QByteArray mixed = QString::fromUtf16(u"山田\r\n").toUtf8().repeated(5000) + cp932::encode(u"鈴木");
-    const struct {
-        QByteArray bytes;
-        TextEncoding encoding;
-    } cases[] = {
-        {"plain ascii\r\n", TextEncoding::Cp932},
-        {mixed, TextEncoding::Cp932},
-        {"\xC3\xBD \xC6\xB1\r\n\r\nFriends\r\n  Bob (bob@example.com)\r\n  \xC3\xBD \xC6\xB1\r\n\r\n",
-         TextEncoding::Cp932},
-        {u"Bob\r\n電子メール アドレス :\r\n  bob@example.com\r\n\r\n"_qs.toUtf8(), TextEncoding::Utf8},
-        {u"José\r\n\r\n山田\r\n\r\n"_qs.toUtf8(), TextEncoding::Utf8},
-        {u"À la carte\r\n\r\n"_qs.toUtf8(), TextEncoding::Utf8},
-        {"\xEF\xBB\xBF\xEF\xBB\xBF" "A", TextEncoding::Utf8},
-    };
-    for (const auto& c : cases) {
-        LineReader reader(file(c.bytes));
-        EXPECT_EQ(reader.encoding(), c.encoding) << test::hex(c.bytes.first(std::min<qsizetype>(c.bytes.size(), 16))).toStdString();
-    }
-    // Only the first mark is a mark; a second one is text.
-    LineReader twoMarks(file("\xEF\xBB\xBF\xEF\xBB\xBF" "A"));
-    EXPECT_EQ(twoMarks.readLine(), QString(QChar(0xFEFF)) + QLatin1Char('A'));
-}
-
-TEST_F(LineReaderTest, MissingFileFailsWithItsPath)
-{
-    const QString path = dir_.filePath(QStringLiteral("none.txt"));
+    const QString path = QTemporaryDir().filePath(u"none.txt"_qs);
     try {
         LineReader reader(path);
         FAIL() << "opened a missing file";
     } catch (const FileFailure& failure) {
         EXPECT_TRUE(failure.detail().contains(path));
-        EXPECT_FALSE(failure.description().isEmpty());
-        EXPECT_EQ(failure.number(), ENOENT); // the system's number, not the library's
+        EXPECT_EQ(failure.number(), ENOENT);
     }
 }
 
 } // namespace
+} // namespace paluksen::test

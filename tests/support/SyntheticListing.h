@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace paluksen::test {
+
+struct ListingShape {
+    qint64 lines = 0; // the closing blank line of the last entry included
+    qint64 persons = 0;
+    qint64 groups = 0;
+    qint64 memberships = 0;
+};
+
+// Writes a made-up listing of at least `lines` lines in code page 932, CR LF: persons with and
+// without an address, some with company, department, title or a note line, and about one group
+// per 50 persons whose members mostly name persons written before. The same count always gives
+// the same bytes. Shared by the benchmark, the fault tests and the fuzzer's large seed.
+ListingShape writeSyntheticListing(const QString& path, qint64 lines);
+
+} // namespace paluksen::test

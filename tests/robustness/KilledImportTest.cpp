@@ -73,8 +73,7 @@ TEST(KilledImport, StoreHoldsEitherTheEarlierOrTheWholeNewContent)
         insideTransaction += QFile::exists(path + u"-journal"_qs);
         const QString found = reopened(path);
         EXPECT_TRUE(found == earlierContent || found == newContent) << "run " << run << " left a mixture";
-        if (child->exitStatus() == QProcess::NormalExit)
-            EXPECT_EQ(found, newContent) << "run " << run << " finished";
+        EXPECT_TRUE(child->exitStatus() == QProcess::CrashExit || found == newContent) << "run " << run << " finished";
     }
     // Without a kill that found the transaction open, the runs above would prove nothing.
     EXPECT_GT(insideTransaction, 0);

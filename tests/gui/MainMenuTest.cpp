@@ -132,6 +132,13 @@ TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
     }
 }
 
+// "*.*" lists only names with a dot off Windows: a listing saved without an extension.
+TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
+{
+    EXPECT_EQ(qtFileFilter(u"テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"_qs),
+              u"テキスト ファイル (*.txt);;すべてのファイル (*)"_qs);
+}
+
 TEST(Startup, StoreThatCannotBeOpenedEndsTheProgramBeforeAnyWindow)
 {
     QTemporaryDir dir;

@@ -164,23 +164,6 @@ void Statement::reset()
     sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const
-{
-    return sqlite3_column_count(stmt_);
-}
-
-int Statement::columnIndex(QStringView name) const
-{
-    const int count = columnCount();
-    for (int i = 0; i < count; ++i) {
-        const void* columnName = sqlite3_column_name16(stmt_, i);
-        if (columnName && QStringView(static_cast<const char16_t*>(columnName)) == name)
-            return i;
-    }
-    throw StoreFailure(SQLITE_ERROR, describe(SQLITE_ERROR),
-                       QStringLiteral("no such column: ") + name.toString() + QStringLiteral("\n") + sql_);
-}
-
 bool Statement::isNull(int column) const
 {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;

@@ -58,8 +58,6 @@ public:
     bool step();                                // true while a row is there
     void reset();
 
-    int columnCount() const;
-    int columnIndex(QStringView name) const;
     bool isNull(int column) const;
     Text value(int column) const;
     QString text(int column) const; // Null reads as empty text
@@ -81,10 +79,7 @@ public:
     // Runs the same query again with other parameters and stands on its first row: preparing a
     // statement costs more than reading a few dozen rows through it.
     void rerun(std::initializer_list<Text> parameters);
-    int columnIndex(QStringView name) const { return statement_.columnIndex(name); }
-    bool isNull(int column) const { return statement_.isNull(column); }
     Text value(int column) const { return statement_.value(column); }
-    Text value(QStringView name) const { return value(columnIndex(name)); }
     QString text(int column) const { return statement_.text(column); }
 
 private:

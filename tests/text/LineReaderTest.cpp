@@ -61,6 +61,8 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
          {"Bob", u"電子メール アドレス :"_qs}},
         {"José beside Japanese", u"José\r\n山田"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"José"_qs, u"山田"_qs}},
         {"UTF-8 that cannot be code page 932", u"À la carte"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"À la carte"_qs}},
+        {"UTF-8 with a lead byte before a space", u"Á B"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"Á B"_qs}},
+        {"Latin UTF-8 that is also code page 932", u"Straße"_qs.toUtf8(), {}, TextEncoding::Cp932, {u"Straﾃ歹"_qs}},
         {"UTF-8 spoilt near the end", u"山田\r\n"_qs.toUtf8().repeated(5000) + cp932::encode(u"鈴木"), {},
          TextEncoding::Cp932, QStringList(5000, u"螻ｱ逕ｰ"_qs) << u"鈴木"_qs},
         {"second mark is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "A", {}, TextEncoding::Utf8, {QChar(0xFEFF) + u"A"_qs}},

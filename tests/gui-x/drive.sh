@@ -81,7 +81,11 @@ menu_keys alt+2
 focused_window 'CSV 出力'
 xdotool key space
 gone 'CSV 出力'
-grep -q "PalukF02.txt" "$work/opened" || fail "PalukF02.txt was not handed to the desktop"
+for _ in $(seq 300); do # the desktop is handed the file by a process of its own
+  grep -qs "PalukF02.txt" "$work/opened" && break
+  sleep 0.1
+done
+grep -qs "PalukF02.txt" "$work/opened" || fail "PalukF02.txt was not handed to the desktop"
 
 echo "gui-x: EdMax, memo layout 5"
 menu_keys alt+5

@@ -34,6 +34,12 @@ protected:
         menu_.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&menu_));
     }
+    ~MainMenuTest() override
+    {
+        for (QWidget* window : windows_.windows())
+            if (window != &menu_)
+                delete window;
+    }
     QPushButton* button(const QString& name) { return child<QPushButton>(&menu_, name); }
     static QWidget* task(int number) { return openWindow(QStringLiteral("Task%1").arg(number)); }
     static bool becomesActive(QWidget* window)

@@ -1,102 +1,154 @@
-#include "Fuzz.h"
+// Two fuzz targets from one file. paluksen_fuzz_parse reads and parses each input as the import
+// does, and once more in the encoding its first byte names (detection hardly ever picks UTF-16
+// for mutated bytes). paluksen_fuzz_data_path also imports it into a fresh store and writes every
+// address book. A broken invariant aborts, which libFuzzer reports and keeps the input for.
+#include "export/CsvWriter.h"
+#include "export/EdMaxWriter.h"
+#include "export/TuruKameWriter.h"
+#include "import/ListingImport.h"
+#include "store/AddressStore.h"
+#include "text/Cp932.h"
+#include "text/Failure.h"
+#include "text/LineReader.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
-namespace paluksen::fuzz {
+using namespace paluksen;
+
 namespace {
 
+using Rows = QList<QList<store::Text>>;
+
+void require(bool holds, const char* invariant)
+{
+    if (!holds)
+        std::fprintf(stderr, "invariant broken: %s\n", invariant), std::abort();
+}
+
+QString tempPath(const char* name)
+{
+    static QTemporaryDir dir;
+    return dir.filePath(QString::fromLatin1(name));
+}
+
 struct Recorder : AddressSink, GroupSink {
-    void append(const AddressEntry& e) override { rows.addresses.append({e.name, e.address, e.company, e.department, e.title}); }
-    void append(const GroupMembership& m) override { rows.memberships.append({m.group, m.name, m.address}); }
-    Parsed rows;
+    void append(const AddressEntry& e) override { addresses.append({e.name, e.address, e.company, e.department, e.title}); }
+    void append(const GroupMembership& m) override { memberships.append({m.group, m.name, m.address}); }
+    Rows addresses, memberships;
 };
 
 // Lines as the bytes alone tell them: a line ends at CR LF or a lone CR, and whatever follows the
 // last end (half a code unit included) is one more line. CR and LF are one code unit in every
 // encoding the reader knows, and a broken character never swallows one, so no decoder is needed.
-qint64 linesIn(QByteArrayView bytes, TextEncoding encoding, qsizetype markBytes)
+qint64 linesIn(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
 {
     const bool wide = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
-    const qsizetype unit = wide ? 2 : 1;
-    const qsizetype low = encoding == TextEncoding::Utf16BE ? 1 : 0;
+    const qsizetype unit = wide ? 2 : 1, low = encoding == TextEncoding::Utf16BE ? 1 : 0;
+    qsizetype at = !markSkipped ? 0 : wide ? 2 : encoding == TextEncoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     qint64 lines = 0;
-    bool open = false;
-    bool afterCr = false;
-    qsizetype at = markBytes;
+    bool open = false, afterCr = false;
     for (; at + unit <= bytes.size(); at += unit) {
         const char c = wide && bytes[at + 1 - low] != 0 ? 'x' : bytes[at + low];
         open = !(c == '\r' || (c == '\n' && afterCr));
-        lines += c == '\r';
-        afterCr = c == '\r';
+        lines += afterCr = c == '\r';
     }
     return lines + (open || at < bytes.size() ? 1 : 0);
 }
 
-qsizetype markOf(QByteArrayView bytes, TextEncoding encoding)
+// Every line read, the outcome agreeing with the count, every value well-formed text.
+Recorder parseAndCheck(const QString& path, QByteArrayView bytes, std::optional<TextEncoding> forced = {})
 {
-    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
-        return 2;
-    return encoding == TextEncoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    std::optional<LineReader> reader;
+    forced ? reader.emplace(path, *forced) : reader.emplace(path);
+    Recorder rows;
+    const ParseResult result = parseListing(*reader, rows, rows);
+    require(result.lineCount == linesIn(bytes, reader->encoding(), !forced), "the parser reads every line the file holds");
+    require(result.outcome == (result.lineCount > 1 ? ParseOutcome::Completed : ParseOutcome(result.lineCount)),
+            "the outcome agrees with the number of lines");
+    for (const Rows& table : {rows.addresses, rows.memberships})
+        for (const auto& row : table)
+            for (const store::Text& value : row)
+                require(!value || QStringView(*value).isValidUtf16(), "every value is well-formed text");
+    return rows;
 }
 
-bool wellFormed(const QList<Row>& rows)
+// The store gives back exactly the rows handed over, and every address book is whole lines of
+// code page 932: stored text holds no CR, and no two-byte character ends in 0x0D.
+void throughTheStore(const QString& path, const Recorder& parsed)
 {
-    for (const Row& row : rows)
-        for (const store::Text& value : row)
-            if (value && !QStringView(*value).isValidUtf16())
-                return false;
-    return true;
+    QFile schema(QStringLiteral(PALUKSEN_SCHEMA_SQL));
+    require(schema.open(QIODevice::ReadOnly), "the schema can be read");
+    store::Connection store = store::Connection::openOrCreate(QStringLiteral(":memory:"));
+    store::createSchema(store, QString::fromUtf8(schema.readAll()));
+    ListingImport import(store);
+    import.readListing(path);
+    import.commit();
+    const auto stored = [&](const QString& table, const QStringList& columns) {
+        Rows rows;
+        for (store::Cursor row(store, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(store::quoted(columns), table));
+             !row.atEnd(); row.next())
+            for (int column = 0; column < columns.size(); ++column)
+                (column ? rows.last() : rows.emplace_back()).append(row.value(column));
+        return rows;
+    };
+    require(stored(store::sql::kAddressTable, store::sql::kAddressColumns) == parsed.addresses &&
+                stored(store::sql::kGroupTable, store::sql::kGroupColumns) == parsed.memberships,
+            "the store gives back exactly the rows it was handed");
+
+    const auto count = [&](const QString& query) {
+        return store::Cursor(store, QStringLiteral("SELECT count(*) FROM (%1)").arg(query)).text(0).toLongLong();
+    };
+    const qint64 rows = count(store::sql::kSelectOutput), groups = count(store::sql::kGroupNames);
+    const auto writeAndCheck = [](qint64 lines, const std::function<void(LineWriter&)>& write) {
+        LineWriter out(tempPath("out.txt"));
+        write(out);
+        out.commit();
+        QFile file(tempPath("out.txt"));
+        require(file.open(QIODevice::ReadOnly), "a committed file can be read back");
+        const QByteArray bytes = file.readAll();
+        require(bytes.count('\r') == lines && bytes.count("\r\n") == lines, "one CR LF for every line written");
+        require(!cp932::decode(bytes).contains(QChar::ReplacementCharacter), "the file is valid code page 932");
+    };
+    const ShowStatus ignore = [](const QString&) {};
+    writeAndCheck(rows, [&](LineWriter& out) {
+        store::Cursor csv = openCsvRows(store);
+        writeCsv(csv, out);
+    });
+    for (char layout = '1'; layout <= '8'; ++layout) // three lines a group and a row
+        writeAndCheck(3 * (groups + rows), [&](LineWriter& out) { writeEdMax(store, out, QLatin1Char(layout), ignore); });
+    // A fixed day keeps a run repeatable, which libFuzzer needs to replay a finding.
+    LocalToday today([] { return QDateTime(QDate(2024, 2, 29), QTime(12, 0)).toMSecsSinceEpoch(); });
+    for (char layout = '1'; layout <= '5'; ++layout) // a heading a group, and every row once
+        writeAndCheck(groups + rows, [&](LineWriter& out) { writeTuruKame(store, out, QLatin1Char(layout), today, ignore); });
 }
 
 } // namespace
 
-void require(bool holds, const char* invariant, const QString& detail)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "invariant broken: %s\n%s\n", invariant, detail.toUtf8().constData());
-    std::abort();
-}
-
-QString listingFile(QByteArrayView bytes)
-{
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("listing.txt"));
+    const QByteArrayView bytes(data, static_cast<qsizetype>(size));
+    const QString path = tempPath("listing.txt");
     QFile file(path);
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes.data(), bytes.size()) == bytes.size(),
-            "the listing can be written", path);
-    return path;
+            "the listing can be written");
+    file.close();
+    const Recorder parsed = parseAndCheck(path, bytes);
+#ifdef PALUKSEN_SCHEMA_SQL
+    try {
+        throughTheStore(path, parsed);
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(failure.description()), qPrintable(failure.detail()));
+        require(false, "the data path throws no failure");
+    }
+#else
+    constexpr TextEncoding kEncodings[] = {TextEncoding::Cp932, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE};
+    if (size > 0)
+        parseAndCheck(path, bytes, kEncodings[data[0] % 4]);
+#endif
+    return 0;
 }
-
-Parsed parseAndCheck(const QString& path, QByteArrayView bytes, std::optional<TextEncoding> forced)
-{
-    std::optional<LineReader> opened;
-    if (forced)
-        opened.emplace(path, *forced);
-    else
-        opened.emplace(path);
-    LineReader& reader = *opened;
-    Recorder recorder;
-    recorder.rows.result = parseListing(reader, recorder, recorder);
-    const qint64 count = recorder.rows.result.lineCount;
-    const QString detail = QStringLiteral("encoding %1%2, %3 lines")
-                               .arg(static_cast<int>(reader.encoding()))
-                               .arg(forced ? QStringLiteral(" (forced)") : QString())
-                               .arg(count);
-    // A forced encoding reads a mark as text; a detected one skips it.
-    const qsizetype mark = forced ? 0 : markOf(bytes, reader.encoding());
-    require(count == linesIn(bytes, reader.encoding(), mark), "the parser reads every line the file holds", detail);
-    require(recorder.rows.result.outcome == (count == 0   ? ParseOutcome::NoLines
-                                             : count == 1 ? ParseOutcome::OneLine
-                                                          : ParseOutcome::Completed),
-            "the outcome agrees with the number of lines", detail);
-    require(wellFormed(recorder.rows.addresses) && wellFormed(recorder.rows.memberships),
-            "every value is well-formed text", detail);
-    return recorder.rows;
-}
-
-} // namespace paluksen::fuzz

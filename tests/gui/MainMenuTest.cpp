@@ -40,7 +40,10 @@ protected:
             if (window != &menu_)
                 delete window;
     }
-    QPushButton* button(const QString& name) { return child<QPushButton>(&menu_, name); }
+    void press(int number) // 0 for 終了
+    {
+        child<QPushButton>(&menu_, number ? QStringLiteral("Command%1").arg(number) : u"CommandEnd"_qs)->click();
+    }
     static QWidget* task(int number) { return openWindow(QStringLiteral("Task%1").arg(number)); }
     static bool becomesActive(QWidget* window)
     {
@@ -57,80 +60,68 @@ TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndATaskWindowIsLoadedOnce)
         {Qt::Key_F1, Qt::AltModifier, true}, {Qt::Key_F2, Qt::NoModifier, false}};
     for (const auto& [key, modifiers, help] : keys) {
         platform_.helpShown.clear();
-        QTest::keyClick(button(u"Command2"_qs), key, modifiers);
+        QTest::keyClick(child<QPushButton>(&menu_, u"Command2"_qs), key, modifiers);
         EXPECT_EQ(platform_.helpShown, help ? QStringList{context_.paths.help()} : QStringList{}) << key;
     }
-    button(u"Command2"_qs)->click();
+    press(2);
     QWidget* first = task(2);
-    button(u"Command2"_qs)->click();
+    press(2);
     EXPECT_EQ(made_[2], 1);
     EXPECT_EQ(task(2), first);
     first->close();
     settle();
-    button(u"Command2"_qs)->click(); // a closed window comes back afresh
+    press(2); // a closed window comes back afresh
     EXPECT_EQ(made_[2], 2);
 }
 
-TEST_F(MainMenuTest, ClosingIsRefusedWhileATaskWindowIsOpenAndTheFirstLoadedComesForward)
+// The closing guard brings the first-loaded task window forward, minimized or not, and showing a
+// minimized window again brings it back: its button, and F1 for the help window.
+TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
 {
-    button(u"Command5"_qs)->click();
-    button(u"Command6"_qs)->click();
-    const std::function<void()> requests[] = {[this] { button(u"CommandEnd"_qs)->click(); },
-                                              [this] { task(5)->showMinimized(); menu_.close(); }};
-    for (const auto& request : requests) {
+    press(5);
+    press(6);
+    QtPlatform qt; // the real help window; the scripted platform only records the request
+    qt.showHelp(&menu_, u"/no/such/paluksen.hlp"_qs);
+    auto* help = static_cast<HelpWindow*>(openWindow(u"ヘルプ"_qs));
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->toPlainText().contains(u"ヘルプファイルが見つかりません。"_qs));
+    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+    const struct {
+        QWidget* window;
+        std::function<void()> request;
+        bool refused;
+    } cases[] = {
+        {task(5), [&] { press(0); }, true},
+        {task(5), [&] { task(5)->showMinimized(), menu_.close(); }, true},
+        {task(5), [&] { task(5)->showMinimized(), press(5); }, false},
+        {help, [&] { help->showMinimized(), qt.showHelp(&menu_, context_.paths.help()); }, false},
+    };
+    for (const auto& c : cases) {
         platform_.messages.clear();
         task(6)->activateWindow();
-        request();
-        ASSERT_EQ(platform_.messages.size(), 1);
-        EXPECT_EQ(platform_.messages[0].text, u"他のフォームが開いているので終了できません。"_qs);
-        EXPECT_EQ(platform_.messages[0].title, u"終了不可"_qs);
-        EXPECT_EQ(platform_.messages[0].style, MessageStyle::Stop);
+        c.request();
+        const Message refusal{u"他のフォームが開いているので終了できません。"_qs, u"終了不可"_qs, MessageStyle::Stop};
+        EXPECT_EQ(platform_.messages, c.refused ? QList{refusal} : QList<Message>{});
         EXPECT_TRUE(menu_.isVisible());
-        EXPECT_FALSE(task(5)->isMinimized());
-        EXPECT_TRUE(becomesActive(task(5)));
+        EXPECT_FALSE(c.window->isMinimized());
+        EXPECT_TRUE(becomesActive(c.window));
     }
     task(5)->close();
     task(6)->close();
     settle();
     platform_.messages.clear();
-    button(u"CommandEnd"_qs)->click();
+    press(0); // the help window is no task window
     EXPECT_TRUE(platform_.messages.isEmpty());
     EXPECT_EQ(windows_.count(), 0);
 }
 
-// Showing a minimized window again brings it back: its button, and F1 for the help window.
-TEST_F(MainMenuTest, AMinimizedWindowComesBackWhenShownAgain)
-{
-    button(u"Command5"_qs)->click();
-    QtPlatform qt; // the real help window; the scripted platform only records the request
-    qt.showHelp(&menu_, u"/no/such/paluksen.hlp"_qs);
-    QWidget* help = openWindow(u"ヘルプ"_qs);
-    ASSERT_TRUE(help);
-    EXPECT_TRUE(static_cast<HelpWindow*>(help)->toPlainText().contains(u"ヘルプファイルが見つかりません。"_qs));
-    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
-    EXPECT_EQ(windows_.count(), 2); // the help window is no task window
-    const std::pair<QWidget*, std::function<void()>> cases[] = {
-        {task(5), [this] { button(u"Command5"_qs)->click(); }},
-        {help, [&] { qt.showHelp(&menu_, context_.paths.help()); }}};
-    for (const auto& [window, request] : cases) {
-        window->showMinimized();
-        menu_.activateWindow();
-        request();
-        EXPECT_FALSE(window->isMinimized());
-        EXPECT_TRUE(becomesActive(window));
-    }
-}
-
 TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
 {
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
-                                         std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
-        EmptyTask task(context_, u"Task"_qs);
-        QList<QPushButton*> buttons = {child<QPushButton>(&task, u"処理実行"_qs)};
-        for (QPushButton* shown : menu_.findChildren<QPushButton*>())
-            if (shown->isVisible())
-                buttons << shown;
-        for (QPushButton* pressed : buttons) {
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        EmptyTask task(context_, u"Task"_qs); // afresh: a pressed 処理実行 stays disabled
+        QList<QPushButton*> buttons = menu_.findChildren<QPushButton*>();
+        buttons.removeIf([](QPushButton* button) { return !button->isVisible(); });
+        for (QPushButton* pressed : buttons << child<QPushButton>(&task, u"処理実行"_qs)) {
             QSignalSpy clicked(pressed, &QPushButton::clicked);
             QTest::keyClick(pressed, key, modifiers);
             EXPECT_EQ(clicked.count(), 1) << pressed->objectName().toStdString() << " " << key;
@@ -145,33 +136,30 @@ TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
               u"テキスト ファイル (*.txt);;すべてのファイル (*)"_qs);
 }
 
-TEST(Startup, StoreThatCannotBeOpenedEndsTheProgramBeforeAnyWindow)
+// The store is the one named after the executable, so a renamed copy keeps its own; one that
+// cannot be opened ends the program before any window.
+TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
 {
-    QTemporaryDir dir;
+    TestStore store; // holds paluksen.mdb
+    const QDir dir(store.dir());
+    ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
-    for (const auto& [executable, number] : {std::pair{u"missing"_qs, 14}, std::pair{u"broken"_qs, 26}}) {
+    for (const auto& [executable, failure] : {std::pair{"missing", "エラー番号：14"}, std::pair{"broken", "エラー番号：26"}}) {
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
-        EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
-        ASSERT_EQ(platform.messages.size(), 1);
-        EXPECT_TRUE(platform.reportedFailure({QStringLiteral("エラー番号：%1").arg(number)}));
+        EXPECT_EQ(Program::start(platform, dir.filePath(QString::fromLatin1(executable))), nullptr);
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({QString::fromUtf8(failure)}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
     }
     ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));
     EXPECT_TRUE(platform.reportedFailure({u"メモリが不足しています。"_qs}));
-}
-
-TEST(Startup, RenamedExecutableOpensItsOwnStoreAndMakesItsFolderCurrent)
-{
-    TestStore store; // holds paluksen.mdb
-    ASSERT_TRUE(QFile::copy(store.path(), QDir(store.dir()).filePath(u"renamed.mdb"_qs)));
-    ScriptedPlatform platform;
-    const auto program = Program::start(platform, QDir(store.dir()).filePath(u"renamed"_qs));
+    ScriptedPlatform quiet;
+    const auto program = Program::start(quiet, dir.filePath(u"renamed"_qs));
     ASSERT_NE(program, nullptr);
-    EXPECT_TRUE(platform.messages.isEmpty());
-    EXPECT_EQ(QDir::currentPath(), QDir(store.dir()).canonicalPath());
-    EXPECT_EQ(program->paths().help(), QDir(store.dir()).filePath(u"renamed.hlp"_qs));
+    EXPECT_TRUE(quiet.messages.isEmpty());
+    EXPECT_EQ(QDir::currentPath(), dir.canonicalPath());
+    EXPECT_EQ(program->paths().help(), dir.filePath(u"renamed.hlp"_qs));
     EXPECT_TRUE(program->mainWindow().isVisible());
     program->mainWindow().close();
 }

@@ -18,27 +18,20 @@ const QStringList kImported = {u"友人|山田 太郎|taro@example.jp|山田商�
 
 class PalukF01Test : public WindowTest {
 protected:
-    PalukF01Test()
-    {
-        store_.connection().execute(kEarlierRows);
-        earlier_ = storeContent(store_.connection());
-    }
     QString listing(const QString& name, const QByteArray& bytes)
     {
+        QDir(store_.dir()).mkpath(QFileInfo(name).path());
         writeFile(QDir(store_.dir()).filePath(name), bytes);
         return QDir(store_.dir()).filePath(name);
     }
-    // Presses 処理実行 with the answers given; returns whether the window closed itself.
-    bool runImport(std::deque<MessageAnswer> answers, std::deque<QString> files)
+    // Opens the window and presses 処理実行; the window must close itself.
+    QStringList runImport(std::deque<MessageAnswer> answers, std::deque<QString> files = {})
     {
-        platform_.answers = std::move(answers);
-        platform_.fileChoices = std::move(files);
-        platform_.messages.clear();
         QPointer<PalukF01> window = new PalukF01(context_);
         window->show();
-        child<QPushButton>(window, u"処理実行"_qs)->click();
-        settle();
-        return window.isNull() && windows_.count() == 0;
+        const QStringList seen = pressRun(window, std::move(answers), std::move(files));
+        EXPECT_TRUE(window.isNull() && windows_.count() == 0);
+        return seen;
     }
     QStringList storedRows()
     {
@@ -47,32 +40,24 @@ protected:
             rows << c.text(0) + u'|' + c.text(1) + u'|' + c.text(2) + u'|' + c.text(3);
         return rows;
     }
-    QString earlier_;
+    const QString earlier_ = (store_.connection().execute(kEarlierRows), storeContent(store_.connection()));
 };
 
 // No, and a cancelled dialog, close the window and leave the store as it was.
 TEST_F(PalukF01Test, NoOrCancelLeavesTheStore)
 {
-    QStringList seen; // the status and the button while the question is up
-    platform_.whileMessageShown = [&](const auto&) {
-        QWidget* window = windows_.windows().constFirst();
-        seen << child<QLabel>(window, u"状況表示"_qs)->text() << (child<QPushButton>(window, u"処理実行"_qs)->isEnabled() ? u"on"_qs : u"off"_qs);
-    };
-    EXPECT_TRUE(runImport({MessageAnswer::No}, {}));
-    ASSERT_EQ(platform_.messages.size(), 1);
-    EXPECT_EQ(platform_.messages[0].text, u"この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"_qs);
-    EXPECT_EQ(platform_.messages[0].title, u"実行の確認"_qs);
-    EXPECT_EQ(platform_.messages[0].style, MessageStyle::Question);
-    EXPECT_EQ(seen, (QStringList{u"実行確認"_qs, u"off"_qs}));
+    EXPECT_EQ(runImport({MessageAnswer::No}), (QStringList{u"実行確認"_qs, u"off"_qs}));
+    const Message question{u"この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"_qs, u"実行の確認"_qs,
+                           MessageStyle::Question};
+    EXPECT_EQ(platform_.messages, QList{question});
     EXPECT_TRUE(platform_.fileDialogs.isEmpty());
 
-    EXPECT_TRUE(runImport({MessageAnswer::Yes}, {QString()}));
+    runImport({MessageAnswer::Yes}, {QString()});
     EXPECT_EQ(platform_.fileDialogs,
               (QStringList{u"入力ファイルを指定してください。"_qs, u"テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"_qs}));
     ASSERT_EQ(platform_.messages.size(), 2);
-    EXPECT_EQ(platform_.messages[1].text, u"入力ファイルが指定されていません。\r\n処理をキャンセルします。"_qs);
-    EXPECT_EQ(platform_.messages[1].title, u"処理中断"_qs);
-    EXPECT_EQ(platform_.messages[1].style, MessageStyle::Exclamation);
+    EXPECT_EQ(platform_.messages[1], (Message{u"入力ファイルが指定されていません。\r\n処理をキャンセルします。"_qs,
+                                              u"処理中断"_qs, MessageStyle::Exclamation}));
     EXPECT_EQ(storeContent(store_.connection()), earlier_);
 }
 
@@ -80,40 +65,30 @@ TEST_F(PalukF01Test, NoOrCancelLeavesTheStore)
 // empty or one-line listing leaves it empty.
 TEST_F(PalukF01Test, OutcomesAndEncodings)
 {
-    auto utf16le = [](const QString& s) { return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2); };
     const auto done = [](int lines) { return QStringLiteral(" %1 行のデータを読み込みました。").arg(lines); };
+    const QString utf16 = u"\uFEFF"_qs + kListing;
     const struct {
         QString name;
         QByteArray bytes;
         QString text, title;
-        MessageStyle style;
         QStringList stored;
     } cases[] = {
-        {u"empty.txt"_qs, "", u"入力レコードがありませんでした。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation, {}},
-        {u"one.txt"_qs, "A\r\n", u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation, {}},
-        {deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), u"正常終了"_qs, MessageStyle::Information, {u"|A||"_qs}},
-        {u"cp932.txt"_qs, cp932::encode(kListing), done(9), u"正常終了"_qs, MessageStyle::Information, kImported},
-        {u"utf8.txt"_qs, kListing.toUtf8(), done(9), u"正常終了"_qs, MessageStyle::Information, kImported},
-        {u"utf16.txt"_qs, "\xFF\xFE" + utf16le(kListing), done(9), u"正常終了"_qs, MessageStyle::Information, kImported},
-        {u"emoji.txt"_qs, u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), done(3), u"正常終了"_qs,
-         MessageStyle::Information, {u"旅行|太郎|taro@example.jp|"_qs}},
+        {u"empty.txt"_qs, "", u"入力レコードがありませんでした。"_qs, u"入力レコードなし"_qs, {}},
+        {u"one.txt"_qs, "A\r\n", u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, {}},
+        {deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), u"正常終了"_qs, {u"|A||"_qs}},
+        {u"cp932.txt"_qs, cp932::encode(kListing), done(9), u"正常終了"_qs, kImported},
+        {u"utf8.txt"_qs, kListing.toUtf8(), done(9), u"正常終了"_qs, kImported},
+        {u"utf16.txt"_qs, QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2), done(9), u"正常終了"_qs, kImported},
+        {u"emoji.txt"_qs, u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), done(3), u"正常終了"_qs, {u"旅行|太郎|taro@example.jp|"_qs}},
     };
     for (const auto& c : cases) {
-        QDir(store_.dir()).mkpath(QFileInfo(c.name).path());
+        SCOPED_TRACE(c.name.toStdString());
         const QString path = listing(c.name, c.bytes);
-        platform_.whileMessageShown = [&](const ScriptedPlatform::Message& message) {
-            const QLabel* status = child<QLabel>(windows_.windows().constFirst(), u"状況表示"_qs);
-            if (message.style != MessageStyle::Question) {
-                EXPECT_EQ(QString(status->text()).remove(QChar(0x200B)), path + u"\nから読み込み"_qs);
-                EXPECT_TRUE(readableInFull(status)) << c.name.toStdString();
-            }
-        };
-        EXPECT_TRUE(runImport({MessageAnswer::Yes}, {path}));
-        ASSERT_EQ(platform_.messages.size(), 2) << c.name.toStdString();
-        EXPECT_EQ(platform_.messages[1].text, c.text);
-        EXPECT_EQ(platform_.messages[1].title, c.title);
-        EXPECT_EQ(platform_.messages[1].style, c.style);
-        EXPECT_EQ(storedRows(), c.stored) << c.name.toStdString();
+        EXPECT_EQ(runImport({MessageAnswer::Yes}, {path}).value(2), path + u"\nから読み込み"_qs);
+        ASSERT_EQ(platform_.messages.size(), 2);
+        const MessageStyle style = c.stored.isEmpty() ? MessageStyle::Exclamation : MessageStyle::Information;
+        EXPECT_EQ(platform_.messages[1], (Message{c.text, c.title, style}));
+        EXPECT_EQ(storedRows(), c.stored);
     }
 }
 
@@ -122,31 +97,29 @@ TEST_F(PalukF01Test, OutcomesAndEncodings)
 TEST_F(PalukF01Test, FailureAfterClearingKeepsTheEarlierContent)
 {
     const QString good = listing(u"good.txt"_qs, cp932::encode(kListing));
-    const QString large = QDir(store_.dir()).filePath(u"large.txt"_qs);
-    writeSyntheticListing(large, 20000);
+    writeSyntheticListing(QDir(store_.dir()).filePath(u"large.txt"_qs), 20000);
     ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
     QProcess holder; // another program holding the store's write lock
     auto sql = [this](const QString& statement) { return [=, this] { store_.connection().execute(statement); }; };
     const struct {
-        const char* name;
         QString path;
         std::function<void()> before, after;
         QStringList told;
     } cases[] = {
-        {"folder chosen", QDir(store_.dir()).filePath(u"folder.txt"_qs), [] {}, [] {}, {u"folder.txt"_qs}},
-        {"file gone", QDir(store_.dir()).filePath(u"gone.txt"_qs), [] {}, [] {}, {u"エラー番号：2\r\n"_qs}},
-        {"store refuses rows", good,
-         sql(u"CREATE TRIGGER refuse BEFORE INSERT ON グループ情報 BEGIN SELECT RAISE(ABORT, 'refused'); END"_qs),
+        {u"folder.txt"_qs, [] {}, [] {}, {u"folder.txt"_qs}},
+        {u"gone.txt"_qs, [] {}, [] {}, {u"エラー番号：2\r\n"_qs}},
+        {good, sql(u"CREATE TRIGGER refuse BEFORE INSERT ON グループ情報 BEGIN SELECT RAISE(ABORT, 'refused'); END"_qs),
          sql(u"DROP TRIGGER refuse"_qs), {u"refused"_qs}},
-        {"disk full", large,
+        {u"large.txt"_qs, // a full disk
          [&] {
              const int pages = store::Cursor(store_.connection(), u"PRAGMA page_count").text(0).toInt();
              store_.connection().execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 4));
          },
          sql(u"PRAGMA max_page_count = 1073741823"_qs), {u"エラー番号：13\r\n"_qs, u"ディスクの空き容量が足りません。"_qs}},
-        {"store held by another program", good,
+        {good,
          [&] {
-             holder.start(QStringLiteral(LOCK_HOLDER), {store_.path()});
+             holder.start(u"sqlite3"_qs, {store_.path()});
+             holder.write("BEGIN IMMEDIATE;\n.print locked\n");
              ASSERT_TRUE(holder.waitForReadyRead(30000));
          },
          [&] {
@@ -156,16 +129,16 @@ TEST_F(PalukF01Test, FailureAfterClearingKeepsTheEarlierContent)
          {u"エラー番号：5\r\n"_qs, u"アドレス帳データベースは他のプログラムが使用中です。"_qs}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.told.constLast().toStdString());
         c.before();
-        platform_.endedWith.clear();
-        runImport({MessageAnswer::Yes}, {c.path});
-        EXPECT_TRUE(platform_.reportedFailure(c.told)) << c.name;
-        EXPECT_EQ(storeContent(store_.connection()), earlier_) << c.name;
+        QPointer<PalukF01> window = new PalukF01(context_);
+        pressRun(window, {MessageAnswer::Yes}, {QDir(store_.dir()).filePath(c.path)});
+        EXPECT_TRUE(platform_.reportedFailure(c.told));
+        EXPECT_EQ(storeContent(store_.connection()), earlier_);
         c.after();
-        for (QWidget* window : windows_.windows())
-            delete window;
+        delete window;
     }
-    EXPECT_TRUE(runImport({MessageAnswer::Yes}, {good}));
+    runImport({MessageAnswer::Yes}, {good});
     EXPECT_EQ(storedRows(), kImported);
 }
 

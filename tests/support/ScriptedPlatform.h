@@ -16,14 +16,15 @@ public:
     struct Message {
         QString text, title;
         MessageStyle style;
+        bool operator==(const Message&) const = default;
+        friend void PrintTo(const Message& m, std::ostream* out) { *out << m.title.toStdString() << ": " << m.text.toStdString(); }
     };
     std::deque<MessageAnswer> answers; // for Yes/No questions
     std::deque<QString> fileChoices;   // empty text = cancelled
     QList<Message> messages;
     QStringList fileDialogs, shellOpened, helpShown; // title and filter of each dialog
     QList<int> endedWith;
-    // Runs while a message box would be up, to look at the windows behind it.
-    std::function<void(const Message&)> whileMessageShown;
+    std::function<void(const Message&)> whileMessageShown; // to look at the windows behind a box
 
     MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
     {
@@ -33,13 +34,15 @@ public:
         if (style != MessageStyle::Question)
             return MessageAnswer::Ok;
         EXPECT_FALSE(answers.empty()) << "unexpected question: " << text.toStdString();
-        return answers.empty() ? MessageAnswer::No : take(answers);
+        const MessageAnswer answer = answers.empty() ? MessageAnswer::No : answers.front();
+        return answers.empty() ? answer : (answers.pop_front(), answer);
     }
     QString openFileDialog(QWidget*, const QString& title, const QString& filter) override
     {
         fileDialogs << title << filter;
         EXPECT_FALSE(fileChoices.empty()) << "unexpected file dialog";
-        return fileChoices.empty() ? QString() : take(fileChoices);
+        const QString choice = fileChoices.empty() ? QString() : fileChoices.front();
+        return fileChoices.empty() ? choice : (fileChoices.pop_front(), choice);
     }
     void shellOpen(QWidget*, const QString& path) override { shellOpened << path; }
     void showHelp(QWidget*, const QString& helpPath) override { helpShown << helpPath; }
@@ -49,22 +52,14 @@ public:
     // each of the pieces.
     ::testing::AssertionResult reportedFailure(const QStringList& pieces = {}) const
     {
-        const Message report = messages.value(messages.size() - 1, {{}, {}, MessageStyle::Information});
-        if (report.title != u"Paluksen" || report.style != MessageStyle::Stop || endedWith != QList<int>{1})
-            return ::testing::AssertionFailure() << "no failure report ended the program: " << report.title.toStdString();
+        const QString text = messages.isEmpty() ? QString() : messages.constLast().text;
+        if (messages.isEmpty() || messages.constLast().title != u"Paluksen" ||
+            messages.constLast().style != MessageStyle::Stop || endedWith != QList<int>{1})
+            return ::testing::AssertionFailure() << "no failure report ended the program: " << text.toStdString();
         for (const QString& piece : pieces)
-            if (!report.text.contains(piece))
-                return ::testing::AssertionFailure() << "report lacks " << piece.toStdString() << ": " << report.text.toStdString();
+            if (!text.contains(piece))
+                return ::testing::AssertionFailure() << "report lacks " << piece.toStdString() << ": " << text.toStdString();
         return ::testing::AssertionSuccess();
-    }
-
-private:
-    template <typename T>
-    static T take(std::deque<T>& queue)
-    {
-        T first = queue.front();
-        queue.pop_front();
-        return first;
     }
 };
 

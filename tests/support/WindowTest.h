@@ -15,18 +15,7 @@
 
 namespace paluksen::test {
 
-// A store, a scripted platform and the list of loaded windows, as start-up would hold them.
-class WindowTest : public ::testing::Test {
-protected:
-    // Lets Qt finish deleting the windows that closed themselves.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    TestStore store_;
-    ScriptedPlatform platform_;
-    WindowRegistry windows_;
-    TaskContext context_{platform_, store_.connection(), {store_.dir(), QStringLiteral("paluksen")}, windows_,
-                         [] { return QDateTime(QDate(2019, 1, 7), QTime(12, 0)).toMSecsSinceEpoch(); }};
-};
+using Message = ScriptedPlatform::Message;
 
 // A control of a window by its object name; fails the test where there is none.
 template <typename Control = QWidget>
@@ -41,9 +30,10 @@ Control* child(const QWidget* window, const QString& name)
 // A shown top-level window by its object name, or null.
 inline QWidget* openWindow(const QString& name)
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto found = std::find_if(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name && w->isVisible(); });
-    return found == windows.end() ? nullptr : *found;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 // A folder under base whose files have paths of some 120 characters, as a program installed deep
@@ -60,15 +50,47 @@ inline ::testing::AssertionResult readableInFull(const QLabel* label)
     const QRect room = label->contentsRect();
     const QRect needed = label->fontMetrics().boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
     if (!room.contains(needed))
-        return ::testing::AssertionFailure() << "text needs " << needed.width() << "x" << needed.height() << " in "
-                                             << room.width() << "x" << room.height();
-    const QWidget* window = label->window();
-    if (!window->rect().contains(label->geometry()))
+        return ::testing::AssertionFailure() << "text needs " << needed.height() << " px of height in " << room.height();
+    if (!label->window()->rect().contains(label->geometry()))
         return ::testing::AssertionFailure() << "label reaches out of its window";
-    for (const QPushButton* button : window->findChildren<QPushButton*>())
+    for (const QPushButton* button : label->window()->findChildren<QPushButton*>())
         if (!button->isHidden() && button->geometry().intersects(label->geometry()))
             return ::testing::AssertionFailure() << "label covers " << button->objectName().toStdString();
     return ::testing::AssertionSuccess();
 }
+
+// A store, a scripted platform and the list of loaded windows, as start-up would hold them.
+class WindowTest : public ::testing::Test {
+protected:
+    // Lets Qt finish deleting the windows that closed themselves.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    // Presses 処理実行 with the answers and files given. Gives the status text (a shown path read
+    // whole) and the button's state while each message was up; the status must show in full.
+    QStringList pressRun(QWidget* window, std::deque<MessageAnswer> answers = {}, std::deque<QString> files = {})
+    {
+        QStringList seen;
+        platform_.answers = std::move(answers);
+        platform_.fileChoices = std::move(files);
+        platform_.messages.clear();
+        platform_.endedWith.clear();
+        platform_.whileMessageShown = [&](const auto&) {
+            const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
+            EXPECT_TRUE(status->isHidden() || readableInFull(status));
+            seen << QString(status->text()).remove(QChar(0x200B))
+                 << (child<QPushButton>(window, u"処理実行"_qs)->isEnabled() ? u"on"_qs : u"off"_qs);
+        };
+        child<QPushButton>(window, u"処理実行"_qs)->click();
+        platform_.whileMessageShown = nullptr;
+        settle();
+        return seen;
+    }
+
+    TestStore store_;
+    ScriptedPlatform platform_;
+    WindowRegistry windows_;
+    TaskContext context_{platform_, store_.connection(), {store_.dir(), QStringLiteral("paluksen")}, windows_,
+                         [] { return QDateTime(QDate(2019, 1, 7), QTime(12, 0)).toMSecsSinceEpoch(); }};
+};
 
 } // namespace paluksen::test

@@ -12,6 +12,7 @@ Text sorts by code point, Null first: 中村 (4E2D) < 井上 (4E95) < 佐藤 (4F
 Null < "" < O'Brien家 < 友人 (53CB) < 取引先,東京 (53D6).
 """
 
+import csv
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -78,25 +79,8 @@ REMARKS = {
     "Smith, John": [',ACME "West", Inc., ', ',ACME "West", Inc., ', ',ACME "West", Inc.', ',ACME "West", Inc.', ""],
 }
 
-# (group, name, address) of every output row, sorted by group, name and address.
-SORTED_ROWS = [
-    ("", "中村", "nakamura@example.jp"),
-    ("", "井上", "inoue@example.jp"),
-    ("", "佐藤花子", "hanako@example.jp"),
-    ("", "加藤", "kato@example.jp"),
-    ("", "木村", "kimura@example.jp"),
-    ("", "木村", "kimura@example.jp"),
-    ("", "渡辺", ""),
-    ("", "田中", "tanaka@example.jp"),
-    ("", "鈴木一郎", "ichiro@example.jp"),
-    ("", "松本", "matsumoto@example.jp"),
-    ("O'Brien家", "伊藤", "itou@example.jp"),
-    ("O'Brien家", "山田太郎", "taro@example.jp"),
-    ("友人", "小林", "kobayashi@example.jp"),
-    ("友人", "山田太郎", "taro@example.jp"),
-    ("友人", "高橋", "takahashi@example.jp"),
-    ("取引先,東京", "Smith, John", "john@example.com"),
-]
+# (group, name, address) of every output row, sorted by group, name and address: the CSV's.
+SORTED_ROWS = [tuple(fields[:3]) for fields in csv.reader(CSV)]
 
 # Group names as written on their own line: Null and "" both as empty text.
 GROUP_NAMES = ["", "", "O'Brien家", "友人", "取引先,東京"]

@@ -5,7 +5,7 @@ Every line below is written out by hand from the output rules, not taken from th
 the files say what the program must write. Run it from anywhere; it rewrites the files beside it.
 
 The store is store.sql beside it (group Null of 中村 puts his view row among the rows of no
-group; 小林 names no person).
+group, and his department holds a lone line feed; 小林 names no person).
 
 Text sorts by code point, Null first: 中村 (4E2D) < 井上 (4E95) < 佐藤 (4F50) < 加藤 (52A0) <
 木村 (6728) < 渡辺 (6E21) < 田中 (7530) < 鈴木 (9234), and the groups
@@ -25,7 +25,7 @@ def write(name, lines):
 
 
 CSV = [
-    ',中村,nakamura@example.jp,中村設計,"設計部""A""",',
+    ',中村,nakamura@example.jp,中村設計,"設計部\n""A""",',
     ",井上,inoue@example.jp,東京，大阪,,顧問",
     ",佐藤花子,hanako@example.jp,,,",
     ',加藤,kato@example.jp,加藤製作所,"開発部\r\n第二課",',
@@ -47,7 +47,7 @@ CSV = [
 MEMO = {
     "渡辺": ["渡辺建設\t\t", "渡辺建設\t", "渡辺建設\t", "渡辺建設", "渡辺建設", "渡辺建設", "渡辺建設", ""],
     "木村": ["木村電機\t技術部\t", "木村電機\t技術部", "木村電機\t", "木村電機", "木村電機,技術部", "木村電機,技術部", "木村電機", ""],
-    "中村": ['中村設計\t設計部"A"\t', '中村設計\t設計部"A"', "中村設計\t", "中村設計", '中村設計,設計部"A"', '中村設計,設計部"A"', "中村設計", ""],
+    "中村": ['中村設計\t設計部\n"A"\t', '中村設計\t設計部\n"A"', "中村設計\t", "中村設計", '中村設計,設計部\n"A"', '中村設計,設計部\n"A"', "中村設計", ""],
     "田中": ["\t総務部\t", "\t総務部", "\t", "", ",総務部", ",総務部", "", ""],
     "鈴木一郎": ["\t\t", "\t", "\t", "", "", "", "", ""],
     "佐藤花子": ["\t\t", "\t", "\t", "", "", "", "", ""],
@@ -65,7 +65,7 @@ MEMO = {
 REMARKS = {
     "渡辺": [",渡辺建設", ",渡辺建設", ",渡辺建設", ",渡辺建設", ""],
     "木村": [",木村電機,技術部", ",木村電機,技術部", ",木村電機", ",木村電機", ""],
-    "中村": [',中村設計,設計部"A"', ',中村設計,設計部"A"', ",中村設計", ",中村設計", ""],
+    "中村": [',中村設計,設計部\n"A"', ',中村設計,設計部\n"A"', ",中村設計", ",中村設計", ""],
     "田中": [",,総務部", ",,総務部", ",", ",", ""],
     "鈴木一郎": [",", ",", ",", ",", ""],
     "佐藤花子": [",", ",", ",", ",", ""],

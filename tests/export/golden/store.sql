@@ -12,7 +12,7 @@ INSERT INTO アドレス情報 VALUES
   ('木村', 'kimura@example.jp', '木村電機', '技術部', ''),
   ('加藤', 'kato@example.jp', '加藤製作所', '開発部' || char(13, 10) || '第二課', ''),
   ('井上', 'inoue@example.jp', '東京，大阪', NULL, '顧問'),
-  ('中村', 'nakamura@example.jp', '中村設計', '設計部"A"', NULL),
+  ('中村', 'nakamura@example.jp', '中村設計', '設計部' || char(10) || '"A"', NULL),
   ('松本', 'matsumoto@example.jp', '松本商店', NULL, NULL);
 INSERT INTO グループ情報 VALUES
   ('友人', '山田太郎', 'taro@example.jp'),

@@ -56,17 +56,5 @@ TEST(Cp932, TroubleSpotsInvalidBytesAndUnwritableCharacters)
     EXPECT_EQ(out, QByteArray("head:abcdefghij\x8d\xb2\x93\xa1"));
 }
 
-TEST(Cp932, DecoderFinishesACharacterSplitBetweenPieces)
-{
-    const QByteArray text = cp932::encode(u"山田太郎");
-    for (qsizetype cut = 0; cut <= text.size(); ++cut) {
-        cp932::Decoder decoder;
-        QString out;
-        decoder.decode(QByteArrayView(text).first(cut), false, out);
-        decoder.decode(QByteArrayView(text).sliced(cut), true, out);
-        EXPECT_EQ(out, u"山田太郎"_qs) << "cut at " << cut;
-    }
-}
-
 } // namespace
 } // namespace paluksen::test

@@ -3,6 +3,7 @@
 #include "text/Failure.h"
 #include "text/LineReader.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -14,28 +15,16 @@ namespace {
 constexpr qsizetype kPiece = 64 * 1024; // the reader takes the file in pieces of this size
 const QString R(QChar::ReplacementCharacter);
 
+// With a byte-order mark; any code units, lone surrogate halves included.
 QByteArray utf16le(const QString& text)
 {
     return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
 }
 
-QByteArray utf16be(const QString& text)
-{
-    QByteArray bytes = utf16le(text);
-    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
-        std::swap(bytes[i], bytes[i + 1]);
-    return bytes;
-}
-
-QString units(std::initializer_list<char16_t> list)
-{
-    return QString(reinterpret_cast<const QChar*>(std::data(list)), static_cast<qsizetype>(list.size()));
-}
-
 TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
 {
     const QString name = u"山田 太郎～"_qs;
-    const QString pair = units({0xD83D, 0xDE00});
+    const QString pair = u"😀"_qs;
     const struct {
         const char* what;
         QByteArray bytes;
@@ -48,13 +37,16 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         {"empty", "", TextEncoding::Cp932, TextEncoding::Cp932, {}},
         {"CR ends a piece", QByteArray(kPiece - 1, 'x') + "\r\nn\r", TextEncoding::Cp932, TextEncoding::Cp932,
          {QString(kPiece - 1, u'x'), "n"}},
+        {"a character across pieces", QByteArray(kPiece - 1, 'x') + cp932::encode(u"山田"), {}, TextEncoding::Cp932,
+         {QString(kPiece - 1, u'x') + u"山田"_qs}},
         // The encoding: a mark names it; valid UTF-8 is UTF-8 where it holds a Japanese character
         // or cannot be code page 932; everything else is code page 932.
         {"code page 932", cp932::encode(name + u"\r\n"_qs + name), {}, TextEncoding::Cp932, {name, name}},
         {"UTF-8 mark", "\xEF\xBB\xBF" + (name + u"\r\n"_qs + name).toUtf8(), {}, TextEncoding::Utf8, {name, name}},
         {"UTF-8", (name + u"\r"_qs + name).toUtf8(), {}, TextEncoding::Utf8, {name, name}},
         {"UTF-16LE", utf16le(name + u"\r\n"_qs + name), {}, TextEncoding::Utf16LE, {name, name}},
-        {"UTF-16BE", utf16be(name + u"\r\n"_qs + name), {}, TextEncoding::Utf16BE, {name, name}},
+        {"UTF-16BE", QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(name + u"\r\n"_qs + name), {},
+         TextEncoding::Utf16BE, {name, name}},
         {"ASCII", "plain\r\n", {}, TextEncoding::Cp932, {"plain"}},
         {"half-width kana valid as UTF-8", "\xC3\xBD \xC6\xB1\r\n", {}, TextEncoding::Cp932, {u"ﾃｽ ﾆｱ"_qs}},
         {"label line only Japanese", u"Bob\r\n電子メール アドレス :\r\n"_qs.toUtf8(), {}, TextEncoding::Utf8,
@@ -75,8 +67,7 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         {"UTF-16BE half a unit", QByteArray("\xFE\xFF" "\0A\0\r\0\n\0", 9), {}, TextEncoding::Utf16BE, {"A", R}},
         // Lone surrogate halves and the noncharacters U+FFFE/U+FFFF become U+FFFD; pairs stay whole,
         // also where a piece ends between the halves.
-        {"UTF-16 units", utf16le(units({u'A', 0xD800, u'B', u'\r', 0xDC00, u'\r', 0xFFFE, u'x', 0xFFFF, u'\r', 0xD83D,
-                                        0xDE00, u'\r', 0xDE00, 0xD83D})),
+        {"UTF-16 units", utf16le(QString::fromUtf16(u"A\xD800" "B\r\xDC00\r\xFFFEx\xFFFF\r\xD83D\xDE00\r\xDE00\xD83D")),
          {}, TextEncoding::Utf16LE, {u"A"_qs + R + u"B"_qs, R, R + u"x"_qs + R, pair, R + R}},
         {"UTF-8 noncharacters", "\xEF\xBB\xBF" "a\xEF\xBF\xBE" "b\xEF\xBF\xBF", {}, TextEncoding::Utf8, {u"a"_qs + R + u"b"_qs + R}},
         {"pair across pieces", utf16le(QString(kPiece / 2 - 1, u'x') + pair), {}, TextEncoding::Utf16LE,

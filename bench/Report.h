@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChildStage.h"
-#include "support/SyntheticListing.h"
+#include "SyntheticListing.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@ namespace paluksen::bench {
 
 // What one listing size measured, best of the repeats for each stage.
 struct SizeRun {
-    test::ListingShape shape;
+    ListingShape shape;
     Measured parse, bareInsert, import, bareRead, csv, edMax, turuKame;
 };
 

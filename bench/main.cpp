@@ -8,7 +8,7 @@
 #include "ChildStage.h"
 #include "Report.h"
 #include "Stopwatch.h"
-#include "support/SyntheticListing.h"
+#include "SyntheticListing.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -85,7 +85,7 @@ SizeRun measure(const QString& root, const Options& options, qint64 lines)
 
     SizeRun run;
     Stopwatch watch;
-    run.shape = test::writeSyntheticListing(place.listing, lines);
+    run.shape = writeSyntheticListing(place.listing, lines);
     std::fprintf(stderr, "%lld lines written to %s in %.1f s\n", static_cast<long long>(run.shape.lines),
                  qPrintable(place.listing), watch.seconds());
 

@@ -148,8 +148,10 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
         EXPECT_EQ(Program::start(platform, dir.filePath(QString::fromLatin1(executable))), nullptr);
-        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({QString::fromUtf8(failure)}));
+        const QString store = dir.filePath(QString::fromLatin1(executable) + u".mdb"_qs);
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({QString::fromUtf8(failure), store}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
+        EXPECT_EQ(QFile::exists(store), executable[0] == 'b'); // opening never creates the store
     }
     ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));

@@ -1,6 +1,5 @@
 #include "gui/PalukF01.h"
 #include "store/AddressStore.h"
-#include "support/SyntheticListing.h"
 #include "support/WindowTest.h"
 #include "text/Cp932.h"
 
@@ -97,7 +96,7 @@ TEST_F(PalukF01Test, OutcomesAndEncodings)
 TEST_F(PalukF01Test, FailureAfterClearingKeepsTheEarlierContent)
 {
     const QString good = listing(u"good.txt"_qs, cp932::encode(kListing));
-    writeSyntheticListing(QDir(store_.dir()).filePath(u"large.txt"_qs), 20000);
+    listing(u"large.txt"_qs, cp932::encode(kListing).repeated(2500));
     ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
     QProcess holder; // another program holding the store's write lock
     auto sql = [this](const QString& statement) { return [=, this] { store_.connection().execute(statement); }; };

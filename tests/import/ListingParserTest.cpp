@@ -16,8 +16,8 @@ std::string row(std::initializer_list<store::Text> values)
     return text.join(u'|').toStdString();
 }
 
-// Hands out the lines and records what was read and appended, in order. Reading past the end is
-// a fault of the parser: the file reader would have nothing to give there.
+// Hands out the lines and records the rows appended. Reading past the end is a fault of the
+// parser: the file reader would have nothing to give there.
 struct Recorder : LineSource, AddressSink, GroupSink {
     explicit Recorder(QStringList lines) : lines(std::move(lines)) {}
     bool atEnd() override { return next >= lines.size(); }
@@ -25,22 +25,13 @@ struct Recorder : LineSource, AddressSink, GroupSink {
     {
         if (atEnd())
             ADD_FAILURE() << "line read after the end of input";
-        events.push_back("read");
         return lines.value(next++);
     }
-    void append(const AddressEntry& e) override
-    {
-        addresses.push_back(row({e.name, e.address, e.company, e.department, e.title}));
-        events.push_back("address");
-    }
-    void append(const GroupMembership& m) override
-    {
-        memberships.push_back(row({m.group, m.name, m.address}));
-        events.push_back("member");
-    }
+    void append(const AddressEntry& e) override { addresses.push_back(row({e.name, e.address, e.company, e.department, e.title})); }
+    void append(const GroupMembership& m) override { memberships.push_back(row({m.group, m.name, m.address})); }
     QStringList lines;
     qsizetype next = 0;
-    std::vector<std::string> addresses, memberships, events;
+    std::vector<std::string> addresses, memberships;
 };
 
 const QString L = u"電子メール アドレス :"_qs; // the label line
@@ -123,29 +114,6 @@ TEST(ListingParser, BlankLineRunsAndTheEndOfInput)
         {"end after a detail line", {"B", "", "A", L, "  x", "  会社名 : C"}, {"B||||", "A|x|C|~|~"}},
         {"end in a group", {"G", "  m (x)", "  n"}, {}, {"G|m|x", "G|n|"}},
     });
-}
-
-// Each row leaves as soon as it is complete: a person's on its closing blank line, a member's
-// before the next line is read.
-TEST(ListingParser, RowsLeaveAsSoonAsComplete)
-{
-    Recorder rows({"G", "  a", "  b", "", "A", L, "  x", "  役職 : t", "", "B", ""});
-    parseListing(rows, rows, rows);
-    const std::vector<std::string> expected{"read", "read", "member", "read", "member", "read", // group
-                                            "read", "read", "read", "read", "read", "address", // person
-                                            "read", "read", "address"};
-    EXPECT_EQ(rows.events, expected);
-}
-
-TEST(LastPosition, CountsCharactersFromOne)
-{
-    const std::tuple<QString, QString, qsizetype> cases[] = {
-        {"abcabc", "bc", 5}, {"abc", "abc", 1}, {"aaa", "aa", 2}, {"a(b(c", "(", 4}, {"(", "(", 1}, {"電子メール", "メ", 3},
-        {"abc", "x", -1},    {"ABC", "b", -1},  {"", "a", -1},    {"", "", -1},     {"ab", "abc", -1}, {"abc", "", 3},
-        {"ab\u3000", " ", -1}, {"😀a(b", "(", 3}, {"a😀", "", 2},
-    };
-    for (const auto& [text, pattern, position] : cases)
-        EXPECT_EQ(LastPosition(text, pattern), position) << text.toStdString() << " / " << pattern.toStdString();
 }
 
 } // namespace

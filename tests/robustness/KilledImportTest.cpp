@@ -1,5 +1,5 @@
-#include "support/SyntheticListing.h"
 #include "support/TestStore.h"
+#include "text/Cp932.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,7 +30,9 @@ TEST(KilledImport, StoreHoldsEitherTheEarlierOrTheWholeNewContent)
     const QString earlierContent = storeContent(earlier.connection());
     const QDir dir(earlier.dir());
     // Large enough that the engine spills changed pages into the store file before the commit.
-    writeSyntheticListing(dir.filePath(u"listing.txt"_qs), 300000);
+    writeFile(dir.filePath(u"listing.txt"_qs), cp932::encode(u"山田 太郎\r\n電子メール アドレス :\r\n  taro@example.jp\r\n  会社名 : 山田商事\r\n\r\n"
+                                                             u"友人\r\n  山田 太郎 (taro@example.jp)\r\n  鈴木 (suzuki@example.jp)\r\n\r\n"_qs)
+                                                   .repeated(33334));
     const auto import = [&](QProcess& child, const QString& name) {
         EXPECT_TRUE(QFile::copy(earlier.path(), dir.filePath(name)));
         child.start(QStringLiteral(PALUKSEN_EXE), {u"import"_qs, dir.filePath(u"listing.txt"_qs), u"--store"_qs, dir.filePath(name)});

@@ -1,10 +1,7 @@
 #include "store/AddressStore.h"
 #include "support/TestStore.h"
-#include "text/Failure.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace paluksen::test {
 namespace {
@@ -70,24 +67,6 @@ TEST(AddressStore, HoldsUtf8AndReadsItBack)
     }
     const store::Cursor foreign(store.connection(), u"SELECT CAST(X'61E381C080' AS TEXT)");
     EXPECT_EQ(foreign.value(0), units({u'a', 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}));
-}
-
-TEST(AddressStore, OpeningRefusesWhatIsNoAddressStore)
-{
-    QTemporaryDir dir;
-    writeFile(dir.filePath(u"text.mdb"_qs), QByteArray("no database, just some text that is long enough").repeated(20));
-    store::Connection::openOrCreate(dir.filePath(u"noview.mdb"_qs)).execute(u"CREATE TABLE アドレス情報 (a); CREATE TABLE グループ情報 (a)"_qs);
-    for (const auto& [name, number] : {std::pair{"missing.mdb", SQLITE_CANTOPEN}, {"text.mdb", SQLITE_NOTADB}, {"noview.mdb", SQLITE_ERROR}}) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        try {
-            store::openAddressStore(path);
-            ADD_FAILURE() << "opened " << name;
-        } catch (const StoreFailure& failure) {
-            EXPECT_EQ(failure.number(), number) << name;
-            EXPECT_TRUE(failure.detail().contains(path)) << failure.detail().toStdString();
-        }
-    }
-    EXPECT_FALSE(QFile::exists(dir.filePath(u"missing.mdb"_qs))); // opening never creates the store
 }
 
 } // namespace

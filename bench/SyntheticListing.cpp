@@ -1,11 +1,11 @@
-#include "support/SyntheticListing.h"
+#include "SyntheticListing.h"
 #include "text/LineWriter.h"
 
 #include <random>
 #include <utility>
 #include <vector>
 
-namespace paluksen::test {
+namespace paluksen::bench {
 
 ListingShape writeSyntheticListing(const QString& path, qint64 lines)
 {
@@ -56,4 +56,4 @@ ListingShape writeSyntheticListing(const QString& path, qint64 lines)
     return shape;
 }
 
-} // namespace paluksen::test
+} // namespace paluksen::bench

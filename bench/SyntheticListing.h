@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace paluksen::test {
+namespace paluksen::bench {
 
 struct ListingShape {
     qint64 lines = 0; // the closing blank line of the last entry included
@@ -14,7 +14,7 @@ struct ListingShape {
 // Writes a made-up listing of at least `lines` lines in code page 932, CR LF: persons with and
 // without an address, some with company, department, title or a note line, and about one group
 // per 50 persons whose members mostly name persons written before. The same count always gives
-// the same bytes. Shared by the benchmark, the fault tests and the fuzzer's large seed.
+// the same bytes, so that two measurements read the same listing.
 ListingShape writeSyntheticListing(const QString& path, qint64 lines);
 
-} // namespace paluksen::test
+} // namespace paluksen::bench

@@ -23,8 +23,9 @@ protected:
     void SetUp() override
     {
         store_.connection().execute(QString::fromUtf8(readFile(QStringLiteral(PALUKSEN_TEST_DATA "/export/golden/store.sql"))));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PALUKSEN_EXE), exe_));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PALUKSEN_EXE), file(QFileInfo(QStringLiteral(PALUKSEN_EXE)).fileName())));
     }
+    QString file(const QString& name) const { return store_.dir() + u'/' + name; }
 
     Ran run(const QStringList& arguments, const QString& standardOutputFile = {})
     {
@@ -36,34 +37,28 @@ protected:
         program.setWorkingDirectory(store_.dir());
         if (!standardOutputFile.isEmpty())
             program.setStandardOutputFile(standardOutputFile);
-        program.start(exe_, arguments);
+        program.start(file(QFileInfo(QStringLiteral(PALUKSEN_EXE)).fileName()), arguments);
         EXPECT_TRUE(program.waitForFinished(60000));
-        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-                program.readAllStandardOutput(), QString::fromUtf8(program.readAllStandardError())};
+        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
+                QString::fromUtf8(program.readAllStandardError())};
     }
 
-    // Runs an export into `written` ("-" for standard output) over an earlier file of that name
-    // and compares the bytes with a file under tests/; TuruKame lines carry the day of the run.
-    void expectExport(const QStringList& arguments, const QString& written, const QString& expectedFile,
-                      const QByteArray& dayPlaceholder = {})
+    // Runs an export into `written` ("-" for standard output) over an earlier file of that name,
+    // silently, and compares the bytes with a file under tests/; TuruKame lines carry today's date.
+    void expectExport(const QStringList& arguments, const QString& written, const QString& expected, const char* day = "2019/01/07")
     {
-        const bool toFile = written != u"-";
-        if (toFile)
+        if (written != u"-")
             writeFile(file(written), "left from an earlier run\r\n");
-        const QByteArray day = QDate::currentDate().toString(u"yyyy/MM/dd").toLatin1();
         const Ran r = run(arguments);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-        EXPECT_TRUE(r.err.isEmpty() && (!toFile || r.out.isEmpty())); // nothing said, so "-" stays clean
-        QByteArray expected = readFile(QStringLiteral(PALUKSEN_TEST_DATA "/") + expectedFile);
-        if (!dayPlaceholder.isEmpty())
-            expected.replace(dayPlaceholder, day);
-        EXPECT_EQ(hex(toFile ? readFile(file(written)) : r.out), hex(expected)) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.isEmpty() && (written == u"-" || r.out.isEmpty())); // nothing said, so "-" stays clean
+        const QByteArray today = QDate::currentDate().toString(u"yyyy/MM/dd").toLatin1();
+        EXPECT_EQ(hex(written == u"-" ? r.out : readFile(file(written))),
+                  hex(readFile(QStringLiteral(PALUKSEN_TEST_DATA "/") + expected).replace(day, today)))
+            << arguments.join(u' ').toStdString();
     }
 
-    QString file(const QString& name) const { return store_.dir() + QStringLiteral("/") + name; }
-
     TestStore store_;
-    const QString exe_ = file(QFileInfo(QStringLiteral(PALUKSEN_EXE)).fileName());
 };
 
 TEST_F(CommandLine, ExportsWriteWhatTheWindowsWrite)
@@ -72,14 +67,12 @@ TEST_F(CommandLine, ExportsWriteWhatTheWindowsWrite)
     // Each file byte for byte as golden/make_golden.py spells it out by hand from store.sql.
     expectExport({"csv"}, "PalukF02.txt", "export/golden/csv.txt");
     expectExport({"edmax"}, "常用アドレス.adr", "export/golden/edmax_1.adr");
-    expectExport({"turukame"}, "AdrBook.txt", "export/golden/turukame_1.txt", "2019/01/07");
+    expectExport({"turukame"}, "AdrBook.txt", "export/golden/turukame_1.txt");
     expectExport({"csv", "-"}, "-", "export/golden/csv.txt");
     for (int n = 1; n <= 8; ++n)
-        expectExport({"edmax", "--memo", QString::number(n), "out.adr"}, "out.adr",
-                     QStringLiteral("export/golden/edmax_%1.adr").arg(n));
+        expectExport({"edmax", "--memo", QString::number(n), "out.adr"}, "out.adr", QStringLiteral("export/golden/edmax_%1.adr").arg(n));
     for (int n = 1; n <= 5; ++n)
-        expectExport({"turukame", "--remarks", QString::number(n), "-"}, "-",
-                     QStringLiteral("export/golden/turukame_%1.txt").arg(n), "2019/01/07");
+        expectExport({"turukame", "--remarks", QString::number(n), "-"}, "-", QStringLiteral("export/golden/turukame_%1.txt").arg(n));
 }
 
 TEST_F(CommandLine, ImportsTheListingInPlaceOfTheStoresContent)
@@ -88,17 +81,11 @@ TEST_F(CommandLine, ImportsTheListingInPlaceOfTheStoresContent)
     ASSERT_TRUE(QFile::copy(QStringLiteral(PALUKSEN_EXAMPLES "/sample-listing.txt"), file("listing.txt")));
     const Ran imported = run({"import", "listing.txt"});
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(imported.out), QStringLiteral(" 36 行のデータを読み込みました。\n"));
+    EXPECT_EQ(imported.out, " 36 行のデータを読み込みました。\n");
     // Written by hand from the listing.
     expectExport({"csv", "-"}, "-", "cli/expected/csv.txt");
     expectExport({"edmax", "--memo", "5", "-"}, "-", "cli/expected/edmax_memo5.adr");
     expectExport({"turukame", "--remarks", "3", "-"}, "-", "cli/expected/turukame_remarks3.txt", "YYYY/MM/DD");
-}
-
-int storedRows(const QString& path)
-{
-    store::Connection store = store::Connection::openExisting(path);
-    return store::Cursor(store, u"SELECT (SELECT count(*) FROM アドレス情報) + (SELECT count(*) FROM グループ情報)").text(0).toInt();
 }
 
 TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
@@ -109,8 +96,11 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
     // The view loses its group column: the group records are written before the export fails.
     store::Connection::openExisting(file("broken.mdb"))
         .execute(QStringLiteral("DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM アドレス情報"));
-    const int rowsBefore = storedRows(store_.path());
-
+    const auto storedRows = [](const QString& path) {
+        store::Connection store = store::Connection::openExisting(path);
+        return store::Cursor(store, u"SELECT (SELECT count(*) FROM アドレス情報) + (SELECT count(*) FROM グループ情報)").text(0);
+    };
+    const QString rowsBefore = storedRows(store_.path());
     const struct {
         const char* store; // none.mdb does not exist: a wrong argument must be found before opening it
         QStringList arguments;
@@ -146,7 +136,7 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         EXPECT_TRUE(said.contains(QString::fromUtf8(c.said))) << said.toStdString();
         EXPECT_TRUE((c.exitCode == 0 ? r.err.toUtf8() : r.out).isEmpty());
         EXPECT_EQ(c.exitCode == 2, r.err.contains(QStringLiteral("使い方")));
-        EXPECT_EQ(storedRows(file("row.mdb")), c.cleared ? 0 : rowsBefore);
+        EXPECT_EQ(storedRows(file("row.mdb")), c.cleared ? u"0"_qs : rowsBefore);
         EXPECT_EQ(readFile(file("earlier.txt")), QByteArray("earlier"));
     }
     // Standard output that cannot take the lines is a file failure like any other.

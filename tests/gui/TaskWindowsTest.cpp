@@ -1,0 +1,219 @@
+#include "gui/PalukF01.h"
+#include "gui/PalukF02.h"
+#include "gui/PalukF05.h"
+#include "gui/PalukF06.h"
+#include "store/AddressStore.h"
+#include "support/WindowTest.h"
+#include "text/Cp932.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPointer>
+#include <QProcess>
+
+namespace paluksen::test {
+namespace {
+
+const QString kListing = u"山田 太郎\r\n電子メール アドレス :\r\n  taro@example.jp\r\n  会社名 : 山田商事\r\n\r\n"
+                         u"友人\r\n  山田 太郎 (taro@example.jp)\r\n  鈴木 (suzuki@example.jp)\r\n\r\n"_qs;
+// 山田 is a member of 友人 and so has no row of his own; 鈴木 names nobody stored.
+const QStringList kImported = {u"友人|山田 太郎|taro@example.jp|山田商事"_qs, u"友人|鈴木|suzuki@example.jp|"_qs};
+
+class TaskWindowsTest : public WindowTest {
+protected:
+    QString path(const QString& name) const { return QDir(store_.dir()).filePath(name); }
+    QStringList storedRows()
+    {
+        QStringList rows;
+        for (store::Cursor c(store_.connection(), store::sql::kOutputSorted); !c.atEnd(); c.next())
+            rows << c.text(0) + u'|' + c.text(1) + u'|' + c.text(2) + u'|' + c.text(3);
+        return rows;
+    }
+    const QString earlier_ = (store_.connection().execute(kEarlierRows), storeContent(store_.connection()));
+};
+
+// Each answer and outcome of an import: what is told, the status while it is, and what the store
+// holds afterwards; every run closes the window. An empty or one-line listing leaves the store
+// empty, as the user agreed to the clearing.
+TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
+{
+    const auto done = [](int lines) {
+        return Message{QStringLiteral(" %1 行のデータを読み込みました。").arg(lines), u"正常終了"_qs, MessageStyle::Information};
+    };
+    const QString utf16 = u"\uFEFF"_qs + kListing;
+    const QStringList earlier = storedRows();
+    const struct {
+        MessageAnswer answer;
+        QString file; // chosen in the dialog; none: cancelled
+        QByteArray bytes;
+        Message told; // after the question
+        QStringList stored;
+    } cases[] = {
+        {MessageAnswer::No, {}, {}, {}, earlier},
+        {MessageAnswer::Yes, {}, {},
+         {u"入力ファイルが指定されていません。\r\n処理をキャンセルします。"_qs, u"処理中断"_qs, MessageStyle::Exclamation}, earlier},
+        {MessageAnswer::Yes, u"empty.txt"_qs, "", {u"入力レコードがありませんでした。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation}, {}},
+        {MessageAnswer::Yes, u"one.txt"_qs, "A\r\n", {u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, {}},
+        {MessageAnswer::Yes, deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), {u"|A||"_qs}},
+        {MessageAnswer::Yes, u"cp932.txt"_qs, cp932::encode(kListing), done(9), kImported},
+        {MessageAnswer::Yes, u"utf8.txt"_qs, kListing.toUtf8(), done(9), kImported},
+        {MessageAnswer::Yes, u"utf16.txt"_qs, QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2), done(9), kImported},
+        {MessageAnswer::Yes, u"emoji.txt"_qs, u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), done(3), {u"旅行|太郎|taro@example.jp|"_qs}},
+    };
+    const Message question{u"この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"_qs, u"実行の確認"_qs, MessageStyle::Question};
+    const QStringList dialog{u"入力ファイルを指定してください。"_qs, u"テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"_qs};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        if (!c.file.isEmpty()) {
+            QDir(store_.dir()).mkpath(QFileInfo(c.file).path());
+            writeFile(path(c.file), c.bytes);
+        }
+        platform_.fileDialogs.clear();
+        QPointer<TaskWindow> window = new PalukF01(context_);
+        window->show();
+        const QStringList seen = pressRun(window, {c.answer}, {c.file.isEmpty() ? QString() : path(c.file)});
+        EXPECT_TRUE(window.isNull() && windows_.count() == 0);
+        const bool asked = c.answer == MessageAnswer::Yes;
+        EXPECT_EQ(platform_.messages, (asked ? QList{question, c.told} : QList{question}));
+        EXPECT_EQ(platform_.fileDialogs, asked ? dialog : QStringList{});
+        const QString status = c.file.isEmpty() ? u"入力ファイル指定"_qs : path(c.file) + u"\nから読み込み"_qs;
+        EXPECT_EQ(seen, QStringList({u"実行確認"_qs, u"off"_qs}) + (asked ? QStringList{status, u"off"_qs} : QStringList{}));
+        EXPECT_EQ(storedRows(), c.stored);
+        platform_.fileChoices.clear(); // the one left by a No
+    }
+}
+
+// Each failure after the clearing is reported under the program-wide rule and leaves the earlier
+// content whole; nothing of it stays pending on the connection, so the next import goes through.
+TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
+{
+    const QString good = path(u"good.txt"_qs);
+    writeFile(good, cp932::encode(kListing));
+    writeFile(path(u"large.txt"_qs), cp932::encode(kListing).repeated(2500));
+    ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
+    QProcess holder; // another program holding the store's write lock
+    auto sql = [this](const QString& statement) { return [=, this] { store_.connection().execute(statement); }; };
+    const struct {
+        QString file;
+        std::function<void()> before, after;
+        QStringList told;
+    } cases[] = {
+        {u"folder.txt"_qs, [] {}, [] {}, {u"folder.txt"_qs}},
+        {u"gone.txt"_qs, [] {}, [] {}, {u"エラー番号：2\r\n"_qs}},
+        {good, sql(u"CREATE TRIGGER refuse BEFORE INSERT ON グループ情報 BEGIN SELECT RAISE(ABORT, 'refused'); END"_qs),
+         sql(u"DROP TRIGGER refuse"_qs), {u"refused"_qs}},
+        {u"large.txt"_qs, // a full disk
+         [&] {
+             const int pages = store::Cursor(store_.connection(), u"PRAGMA page_count").text(0).toInt();
+             store_.connection().execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 4));
+         },
+         sql(u"PRAGMA max_page_count = 1073741823"_qs), {u"エラー番号：13\r\n"_qs, u"ディスクの空き容量が足りません。"_qs}},
+        {good,
+         [&] {
+             holder.start(u"sqlite3"_qs, {store_.path()});
+             holder.write("BEGIN IMMEDIATE;\n.print locked\n");
+             ASSERT_TRUE(holder.waitForReadyRead(30000));
+         },
+         [&] {
+             holder.closeWriteChannel();
+             EXPECT_TRUE(holder.waitForFinished(30000));
+         },
+         {u"エラー番号：5\r\n"_qs, u"アドレス帳データベースは他のプログラムが使用中です。"_qs}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told.constLast().toStdString());
+        c.before();
+        QPointer<TaskWindow> window = new PalukF01(context_);
+        pressRun(window, {MessageAnswer::Yes}, {path(c.file)});
+        EXPECT_TRUE(platform_.reportedFailure(c.told));
+        EXPECT_EQ(storeContent(store_.connection()), earlier_);
+        c.after();
+        delete window;
+    }
+    QPointer<TaskWindow> window = new PalukF01(context_);
+    pressRun(window, {MessageAnswer::Yes}, {good});
+    EXPECT_EQ(storedRows(), kImported);
+}
+
+struct ExportWindow {
+    std::function<TaskWindow*(TaskContext&)> open;
+    QString file;
+    QString runStatus; // while the user is told
+    QString message;   // the completion message; none for the CSV, which is shown instead
+};
+
+const ExportWindow kExports[] = {
+    {[](TaskContext& c) { return new PalukF02(c); }, u"PalukF02.txt"_qs, u"出力中"_qs, {}},
+    {[](TaskContext& c) { return new PalukF05(c); }, u"常用アドレス.adr"_qs, u"アドレス出力中"_qs,
+     u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\r\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs},
+    {[](TaskContext& c) { return new PalukF06(c); }, u"AdrBook.txt"_qs, u"出力中"_qs,
+     u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\r\nC:\\TuruKameData フォルダにコピーしてください。"_qs},
+};
+
+// A run replaces the earlier file with the layout chosen, tells the user (the CSV file is shown
+// instead) and closes the window. The program is installed deep in a home folder: the path of
+// its output still shows in full.
+TEST_F(TaskWindowsTest, ExportWritesTheChosenLayoutTellsTheUserAndCloses)
+{
+    store_.connection().execute(u"DELETE FROM グループ情報; DELETE FROM アドレス情報; INSERT INTO アドレス情報 VALUES ('A', 'a@x', 'C', NULL, '')"_qs);
+    context_.paths.dir = deepFolder(store_.dir());
+    ASSERT_TRUE(QDir().mkpath(context_.paths.dir));
+    const QByteArray expected[] = {",A,a@x,C,,\r\n", "A\t\t\r\na@x\r\n\r\n", "A,a@x,2019/01/07,C\r\n"};
+    for (int i = 0; i < 3; ++i) {
+        const ExportWindow& c = kExports[i];
+        const QString output = QDir(context_.paths.dir).filePath(c.file);
+        writeFile(output, QByteArray("an earlier, longer file\r\n").repeated(100));
+        QPointer<TaskWindow> window = c.open(context_);
+        const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
+        EXPECT_TRUE(QString(status->text()).remove(QChar(0x200B)).contains(output));
+        EXPECT_TRUE(readableInFull(status));
+        if (auto* list = window->findChild<QComboBox*>())
+            list->setCurrentIndex(list->count() - (i == 1 ? 1 : 2)); // "8 [出力なし]", "4 会社名"
+        const QStringList seen = pressRun(window);
+        EXPECT_TRUE(window.isNull() && windows_.count() == 0);
+        EXPECT_EQ(readFile(output), expected[i]);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(platform_.shellOpened, QStringList{output});
+            continue;
+        }
+        EXPECT_EQ(platform_.messages, (QList{Message{c.message, u"処理完了"_qs, MessageStyle::Information}}));
+        EXPECT_EQ(seen, (QStringList{c.runStatus, u"off"_qs}));
+    }
+}
+
+// A failure is reported and the earlier file stays as it was, nothing half-written beside it: a
+// folder where the file should go (no one, root included, can replace it), a missing folder, a
+// store that fails half-way. A file that cannot even be created leaves the CSV window's "出力中"
+// behind the report, as the view is opened first.
+TEST_F(TaskWindowsTest, ExportFailureIsReportedAndTheEarlierFileIsKept)
+{
+    const QString dir = store_.dir();
+    const auto folder = [&] { return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); };
+    for (const char* fault : {"folder in the way", "missing folder", "store"})
+        for (const ExportWindow& c : kExports) {
+            SCOPED_TRACE(fault);
+            context_.paths.dir = dir + (fault[0] == 'm' ? u"/missing"_qs : QString());
+            const QString output = QDir(context_.paths.dir).filePath(c.file);
+            if (fault[0] == 'f')
+                ASSERT_TRUE(QDir(dir).mkdir(c.file));
+            if (fault[0] == 's') {
+                writeFile(output, "earlier\r\n");
+                store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
+            }
+            const QStringList before = folder();
+            std::unique_ptr<TaskWindow> window(c.open(context_));
+            const QString opening = QString(child<QLabel>(window.get(), u"状況表示"_qs)->text()).remove(QChar(0x200B));
+            const QStringList seen = pressRun(window.get());
+            EXPECT_TRUE(platform_.reportedFailure({fault[0] == 's' ? u"no_such_table"_qs : output}));
+            EXPECT_EQ(folder(), before);
+            if (fault[0] == 'f')
+                EXPECT_TRUE(QDir(dir).rmdir(c.file));
+            if (fault[0] == 's')
+                EXPECT_EQ(readFile(output), "earlier\r\n");
+            if (fault[0] == 'm')
+                EXPECT_EQ(seen.value(0), c.message.isEmpty() ? u"出力中"_qs : opening);
+        }
+}
+
+} // namespace
+} // namespace paluksen::test

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "store/Sqlite.h"
+#include "store/AddressStore.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <ostream>
 
 // Readable failure messages for Qt's text.
@@ -13,31 +16,59 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace paluksen::test {
 
-// A temporary folder holding a fresh address store made from the shipped schema.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+}
+
+// A temporary folder holding a fresh address store made from the shipped schema, opened as
+// start-up opens it.
 class TestStore {
 public:
-    TestStore();
+    TestStore() { store::createSchema(connection_, QString::fromUtf8(readFile(QStringLiteral(PALUKSEN_SCHEMA_SQL)))); }
     QString dir() const { return dir_.path(); }
     QString path() const { return dir_.filePath(QStringLiteral("paluksen.mdb")); }
     store::Connection& connection() { return connection_; }
 
 private:
     QTemporaryDir dir_;
-    store::Connection connection_;
+    store::Connection connection_ = store::Connection::openOrCreate(path());
 };
 
 // Every value of both tables in the order stored, Null told from empty text, as a digest: two
 // stores hold the same rows exactly when their contents are equal.
-QString storeContent(store::Connection& store);
+inline QString storeContent(store::Connection& store)
+{
+    QByteArray content;
+    for (const auto& [table, columns] : {std::pair{store::sql::kAddressTable, store::sql::kAddressColumns},
+                                         std::pair{store::sql::kGroupTable, store::sql::kGroupColumns}}) {
+        const QString values = u"quote("_qs + columns.join(u")||','||quote("_qs) + u')';
+        for (store::Cursor row(store, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(values, table)); !row.atEnd(); row.next())
+            content += row.text(0).toUtf8() + '\n';
+        content += "--\n";
+    }
+    return QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex()) +
+           QStringLiteral(" %1 rows").arg(content.count('\n') - 2);
+}
+
 // Rows an import must keep whole or replace whole: Japanese text, a quote, empty text, Null.
 inline const QString kEarlierRows =
     QStringLiteral("INSERT INTO アドレス情報 VALUES ('前回 一郎','ichiro@example.jp','前回商事',NULL,'部長'),"
                    "('O''Brien','ob@example.com','','総務部',NULL);"
                    "INSERT INTO グループ情報 VALUES ('前回の会','前回 一郎','ichiro@example.jp');");
 
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
 // Bytes as spaced hex, so a byte-exact comparison that fails shows where.
-QString hex(const QByteArray& bytes);
+inline QString hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' '));
+}
 
 } // namespace paluksen::test

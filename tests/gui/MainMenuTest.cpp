@@ -7,29 +7,38 @@
 #include "support/WindowTest.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace paluksen::test {
 namespace {
 
-class EmptyTask : public TaskWindow {
-public:
+struct EmptyTask : TaskWindow {
     EmptyTask(TaskContext& context, const QString& name) : TaskWindow(context, name, name, 4680, 1890) {}
-
-protected:
     void run() override {}
 };
+
+// A shown top-level window by its object name, or null.
+QWidget* shown(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+bool becomesActive(QWidget* window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+}
 
 class MainMenuTest : public WindowTest {
 protected:
     MainMenuTest()
     {
         for (int number : {1, 2, 5, 6})
-            menu_.setTaskWindow(number, [this, number](TaskContext& context) {
-                ++made_[number];
-                return new EmptyTask(context, QStringLiteral("Task%1").arg(number));
-            });
+            menu_.setTaskWindow(number, [number](TaskContext& context) { return new EmptyTask(context, QStringLiteral("Task%1").arg(number)); });
         menu_.show();
         menu_.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&menu_));
@@ -44,13 +53,8 @@ protected:
     {
         child<QPushButton>(&menu_, number ? QStringLiteral("Command%1").arg(number) : u"CommandEnd"_qs)->click();
     }
-    static QWidget* task(int number) { return openWindow(QStringLiteral("Task%1").arg(number)); }
-    static bool becomesActive(QWidget* window)
-    {
-        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
-    }
+    static QWidget* task(int number) { return shown(QStringLiteral("Task%1").arg(number)); }
     PalukF00 menu_{context_};
-    int made_[10] = {};
 };
 
 TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndATaskWindowIsLoadedOnce)
@@ -64,14 +68,14 @@ TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndATaskWindowIsLoadedOnce)
         EXPECT_EQ(platform_.helpShown, help ? QStringList{context_.paths.help()} : QStringList{}) << key;
     }
     press(2);
-    QWidget* first = task(2);
+    QPointer<QWidget> first = task(2);
     press(2);
-    EXPECT_EQ(made_[2], 1);
+    EXPECT_EQ(windows_.count(), 2);
     EXPECT_EQ(task(2), first);
     first->close();
     settle();
     press(2); // a closed window comes back afresh
-    EXPECT_EQ(made_[2], 2);
+    EXPECT_TRUE(first.isNull() && task(2));
 }
 
 // The closing guard brings the first-loaded task window forward, minimized or not, and showing a
@@ -82,29 +86,25 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     press(6);
     QtPlatform qt; // the real help window; the scripted platform only records the request
     qt.showHelp(&menu_, u"/no/such/paluksen.hlp"_qs);
-    auto* help = static_cast<HelpWindow*>(openWindow(u"ヘルプ"_qs));
+    auto* help = static_cast<HelpWindow*>(shown(u"ヘルプ"_qs));
     ASSERT_TRUE(help);
     EXPECT_TRUE(help->toPlainText().contains(u"ヘルプファイルが見つかりません。"_qs));
     EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
-    const struct {
-        QWidget* window;
-        std::function<void()> request;
-        bool refused;
-    } cases[] = {
+    const std::tuple<QWidget*, std::function<void()>, bool> cases[] = { // window, request, refused
         {task(5), [&] { press(0); }, true},
         {task(5), [&] { task(5)->showMinimized(), menu_.close(); }, true},
         {task(5), [&] { task(5)->showMinimized(), press(5); }, false},
         {help, [&] { help->showMinimized(), qt.showHelp(&menu_, context_.paths.help()); }, false},
     };
-    for (const auto& c : cases) {
+    const Message refusal{u"他のフォームが開いているので終了できません。"_qs, u"終了不可"_qs, MessageStyle::Stop};
+    for (const auto& [window, request, refused] : cases) {
         platform_.messages.clear();
         task(6)->activateWindow();
-        c.request();
-        const Message refusal{u"他のフォームが開いているので終了できません。"_qs, u"終了不可"_qs, MessageStyle::Stop};
-        EXPECT_EQ(platform_.messages, c.refused ? QList{refusal} : QList<Message>{});
+        request();
+        EXPECT_EQ(platform_.messages, refused ? QList{refusal} : QList<Message>{});
         EXPECT_TRUE(menu_.isVisible());
-        EXPECT_FALSE(c.window->isMinimized());
-        EXPECT_TRUE(becomesActive(c.window));
+        EXPECT_FALSE(window->isMinimized());
+        EXPECT_TRUE(becomesActive(window));
     }
     task(5)->close();
     task(6)->close();
@@ -137,21 +137,21 @@ TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 }
 
 // The store is the one named after the executable, so a renamed copy keeps its own; one that
-// cannot be opened ends the program before any window.
+// cannot be opened ends the program before any window, as does running out of memory.
 TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
 {
     TestStore store; // holds paluksen.mdb
     const QDir dir(store.dir());
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
-    for (const auto& [executable, failure] : {std::pair{"missing", "エラー番号：14"}, std::pair{"broken", "エラー番号：26"}}) {
+    for (const auto& [executable, failure] : {std::pair{u"missing"_qs, u"エラー番号：14"_qs}, std::pair{u"broken"_qs, u"エラー番号：26"_qs}}) {
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
-        EXPECT_EQ(Program::start(platform, dir.filePath(QString::fromLatin1(executable))), nullptr);
-        const QString store = dir.filePath(QString::fromLatin1(executable) + u".mdb"_qs);
-        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({QString::fromUtf8(failure), store}));
+        EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
+        const QString path = dir.filePath(executable + u".mdb"_qs);
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({failure, path}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
-        EXPECT_EQ(QFile::exists(store), executable[0] == 'b'); // opening never creates the store
+        EXPECT_EQ(QFile::exists(path), executable == u"broken"); // opening never creates the store
     }
     ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));

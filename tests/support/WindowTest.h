@@ -1,20 +1,78 @@
 #pragma once
 
+#include "gui/Platform.h"
 #include "gui/TaskContext.h"
 #include "gui/WindowRegistry.h"
-#include "support/ScriptedPlatform.h"
 #include "support/TestStore.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QWidget>
-#include <gtest/gtest.h>
+#include <deque>
+#include <functional>
 
 namespace paluksen::test {
 
+// A platform for window tests: answers come from queues, everything shown is recorded, and
+// nothing ever blocks.
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        QString text, title;
+        MessageStyle style;
+        bool operator==(const Message&) const = default;
+        friend void PrintTo(const Message& m, std::ostream* out) { *out << m.title.toStdString() << ": " << m.text.toStdString(); }
+    };
+    std::deque<MessageAnswer> answers; // for Yes/No questions
+    std::deque<QString> fileChoices;   // empty text = cancelled
+    QList<Message> messages;
+    QStringList fileDialogs, shellOpened, helpShown; // title and filter of each dialog
+    QList<int> endedWith;
+    std::function<void(const Message&)> whileMessageShown; // to look at the windows behind a box
+
+    MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
+    {
+        messages.append({text, title, style});
+        if (whileMessageShown)
+            whileMessageShown(messages.constLast());
+        EXPECT_TRUE(style != MessageStyle::Question || !answers.empty()) << "unexpected question: " << text.toStdString();
+        return style != MessageStyle::Question ? MessageAnswer::Ok : take(answers, MessageAnswer::No);
+    }
+    QString openFileDialog(QWidget*, const QString& title, const QString& filter) override
+    {
+        fileDialogs << title << filter;
+        EXPECT_FALSE(fileChoices.empty()) << "unexpected file dialog";
+        return take(fileChoices, QString());
+    }
+    void shellOpen(QWidget*, const QString& path) override { shellOpened << path; }
+    void showHelp(QWidget*, const QString& helpPath) override { helpShown << helpPath; }
+    void endProgram(int exitCode) override { endedWith << exitCode; }
+
+    // Whether the last thing shown was the report of a failure that ends the program, holding
+    // each of the pieces.
+    ::testing::AssertionResult reportedFailure(const QStringList& pieces = {}) const
+    {
+        const Message last = messages.value(messages.size() - 1, {{}, {}, MessageStyle::Information});
+        if (last.title != u"Paluksen" || last.style != MessageStyle::Stop || endedWith != QList<int>{1})
+            return ::testing::AssertionFailure() << "no failure report ended the program: " << last.text.toStdString();
+        for (const QString& piece : pieces)
+            if (!last.text.contains(piece))
+                return ::testing::AssertionFailure() << "report lacks " << piece.toStdString() << ": " << last.text.toStdString();
+        return ::testing::AssertionSuccess();
+    }
+
+private:
+    template <typename T>
+    static T take(std::deque<T>& queue, T otherwise)
+    {
+        if (queue.empty())
+            return otherwise;
+        const T first = queue.front();
+        queue.pop_front();
+        return first;
+    }
+};
 using Message = ScriptedPlatform::Message;
 
 // A control of a window by its object name; fails the test where there is none.
@@ -22,18 +80,8 @@ template <typename Control = QWidget>
 Control* child(const QWidget* window, const QString& name)
 {
     auto* control = window->findChild<Control*>(name);
-    if (!control)
-        ADD_FAILURE() << "no control " << name.toStdString();
+    EXPECT_TRUE(control) << "no control " << name.toStdString();
     return control;
-}
-
-// A shown top-level window by its object name, or null.
-inline QWidget* openWindow(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    return nullptr;
 }
 
 // A folder under base whose files have paths of some 120 characters, as a program installed deep
@@ -74,6 +122,7 @@ protected:
         platform_.fileChoices = std::move(files);
         platform_.messages.clear();
         platform_.endedWith.clear();
+        platform_.fileDialogs.clear();
         platform_.whileMessageShown = [&](const auto&) {
             const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
             EXPECT_TRUE(status->isHidden() || readableInFull(status));

@@ -16,9 +16,7 @@ fail() {
   tail -n 20 "$work/log" >&2
   exit 1
 }
-
-# Runs "$@" every tenth of a second until it succeeds, for at most 30 s.
-until_true() {
+until_true() { # every tenth of a second, for at most 30 s
   for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
   return 1
 }
@@ -26,11 +24,11 @@ has_focus() { # a shown window of that exact caption holds the focus; $win is th
   win=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) &&
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ]
 }
-focused_window() { until_true has_focus "$1" || fail "no focused window '$1'"; }
+focused() { until_true has_focus "$1" || fail "no focused window '$1'"; }
 gone() { until_true eval "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" || fail "'$1' is still open"; }
-menu_keys() { xdotool windowactivate --sync "$main" key "$@"; } # the main menu, focused anew
+menu() { xdotool windowactivate --sync "$main" key "$1" && focused "$2"; } # a key, the window it opens
 answer() { # caption of a message box, then the keys that answer it
-  focused_window "$1"
+  focused "$1"
   xdotool key "${@:2}"
   gone "$1"
 }
@@ -44,51 +42,45 @@ printf '#!/bin/sh\necho "$*" >> "%s/opened"\n' "$work" >"$work/xdg-open"
 chmod +x "$work/xdg-open"
 (cd / && PATH="$work:$PATH" QT_QPA_PLATFORM=xcb exec "$work/paluksen") >"$work/log" 2>&1 &
 pid=$!
-focused_window 'PalukF00：Paluksen Ver\.1\.00\.00'
+focused 'PalukF00：Paluksen Ver\.1\.00\.00'
 main=$win
 
 echo "gui-x: import"
-menu_keys alt+1
-focused_window 'アドレス帳データを取り込み'
+menu alt+1 'アドレス帳データを取り込み'
 xdotool key space
 answer '実行の確認' alt+y
-focused_window '入力ファイルを指定してください。'
+focused '入力ファイルを指定してください。'
 xdotool type --delay 10 "$listing"
 xdotool key Return
 answer '正常終了' Return
 gone 'アドレス帳データを取り込み'
 
 echo "gui-x: CSV, EdMax (memo 5), TuruKame (remarks 3)"
-menu_keys alt+2
-focused_window 'CSV 出力'
+menu alt+2 'CSV 出力'
 xdotool key space
-gone 'CSV 出力'
 until_true grep -qs "PalukF02.txt" "$work/opened" || fail "PalukF02.txt was not handed to the desktop"
-menu_keys alt+5
-focused_window 'EdMax アドレス帳作成'
+menu alt+5 'EdMax アドレス帳作成'
 xdotool key Tab Down Down Down Down Tab space
 answer '処理完了' Return
-menu_keys alt+6
-focused_window '鶴亀アドレス帳作成'
+menu alt+6 '鶴亀アドレス帳作成'
 xdotool key Tab Down Down Tab space
 answer '処理完了' Return
 
 echo "gui-x: the closing guard"
-menu_keys alt+1
-focused_window 'アドレス帳データを取り込み'
-menu_keys alt+x
+menu alt+1 'アドレス帳データを取り込み'
+xdotool windowactivate --sync "$main" key alt+x
 answer '終了不可' Return
-focused_window 'アドレス帳データを取り込み' # the guard hands it the focus
+focused 'アドレス帳データを取り込み' # the guard hands it the focus
 xdotool key space
 answer '実行の確認' alt+n
 gone 'アドレス帳データを取り込み'
-menu_keys alt+x
+xdotool windowactivate --sync "$main" key alt+x
 wait "$pid" || fail "the program ended with $?"
 pid=""
 
 echo "gui-x: the files against the command line's"
-[ -s "$work/PalukF02.txt" ] || fail "the store lost the listing"
 cd "$work"
+[ -s PalukF02.txt ] || fail "the store lost the listing"
 ./paluksen csv - | cmp - PalukF02.txt || fail "PalukF02.txt differs"
 ./paluksen edmax --memo 5 - | cmp - 常用アドレス.adr || fail "常用アドレス.adr differs"
 ./paluksen turukame --remarks 3 - | cmp - AdrBook.txt || fail "AdrBook.txt differs"

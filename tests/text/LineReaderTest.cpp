@@ -1,11 +1,9 @@
 #include "support/TestStore.h"
 #include "text/Cp932.h"
-#include "text/Failure.h"
 #include "text/LineReader.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -80,27 +78,12 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         const QString path = dir.filePath(QString::fromLatin1(c.what));
         writeFile(path, c.bytes);
         std::optional<LineReader> reader;
-        if (c.forced)
-            reader.emplace(path, *c.forced);
-        else
-            reader.emplace(path);
+        c.forced ? reader.emplace(path, *c.forced) : reader.emplace(path);
         QStringList lines;
         while (!reader->atEnd())
             lines << reader->readLine();
         EXPECT_EQ(reader->encoding(), c.encoding) << c.what;
         EXPECT_EQ(lines, c.lines) << c.what;
-    }
-}
-
-TEST(LineReader, MissingFileFailsWithItsPathAndTheSystemsNumber)
-{
-    const QString path = QTemporaryDir().filePath(u"none.txt"_qs);
-    try {
-        LineReader reader(path);
-        FAIL() << "opened a missing file";
-    } catch (const FileFailure& failure) {
-        EXPECT_TRUE(failure.detail().contains(path));
-        EXPECT_EQ(failure.number(), ENOENT);
     }
 }
 

@@ -3,7 +3,7 @@
 #include "gui/PalukF00.h"
 #include "gui/Program.h"
 #include "gui/QtPlatform.h"
-#include "gui/TaskWindow.h"
+#include "gui/PalukF02.h"
 #include "support/WindowTest.h"
 
 #include <QDir>
@@ -13,11 +13,6 @@
 
 namespace paluksen::test {
 namespace {
-
-struct EmptyTask : TaskWindow {
-    EmptyTask(TaskContext& context, const QString& name) : TaskWindow(context, name, name, 4680, 1890) {}
-    void run() override {}
-};
 
 // A shown top-level window by its object name, or null.
 QWidget* shown(const QString& name)
@@ -37,8 +32,7 @@ class MainMenuTest : public WindowTest {
 protected:
     MainMenuTest()
     {
-        for (int number : {1, 2, 5, 6})
-            menu_.setTaskWindow(number, [number](TaskContext& context) { return new EmptyTask(context, QStringLiteral("Task%1").arg(number)); });
+        addTaskWindows(menu_);
         menu_.show();
         menu_.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&menu_));
@@ -53,7 +47,7 @@ protected:
     {
         child<QPushButton>(&menu_, number ? QStringLiteral("Command%1").arg(number) : u"CommandEnd"_qs)->click();
     }
-    static QWidget* task(int number) { return shown(QStringLiteral("Task%1").arg(number)); }
+    static QWidget* task(int number) { return shown(QStringLiteral("PalukF0%1").arg(number)); }
     PalukF00 menu_{context_};
 };
 
@@ -118,10 +112,10 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
 TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
 {
     for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
-        EmptyTask task(context_, u"Task"_qs); // afresh: a pressed 処理実行 stays disabled
+        QPointer<PalukF02> task = new PalukF02(context_); // afresh: a pressed 処理実行 stays disabled
         QList<QPushButton*> buttons = menu_.findChildren<QPushButton*>();
         buttons.removeIf([](QPushButton* button) { return !button->isVisible(); });
-        for (QPushButton* pressed : buttons << child<QPushButton>(&task, u"処理実行"_qs)) {
+        for (QPushButton* pressed : buttons << child<QPushButton>(task, u"処理実行"_qs)) {
             QSignalSpy clicked(pressed, &QPushButton::clicked);
             QTest::keyClick(pressed, key, modifiers);
             EXPECT_EQ(clicked.count(), 1) << pressed->objectName().toStdString() << " " << key;

@@ -148,67 +148,57 @@ const ExportWindow kExports[] = {
 };
 
 // A run replaces the earlier file with the layout chosen, tells the user (the CSV file is shown
-// instead) and closes the window. The program is installed deep in a home folder: the path of
-// its output still shows in full.
-TEST_F(TaskWindowsTest, ExportWritesTheChosenLayoutTellsTheUserAndCloses)
+// instead) and closes the window; the program is installed deep in a home folder, and the path of
+// its output still shows in full. A failure is reported and the earlier file stays as it was,
+// nothing half-written beside it: a missing folder, a folder where the file should go (no one,
+// root included, can replace it), a store that fails half-way. A file that cannot even be created
+// leaves the CSV window's "出力中" behind the report, as the view is opened first.
+TEST_F(TaskWindowsTest, ExportRunsAndFailures)
 {
-    store_.connection().execute(u"DELETE FROM グループ情報; DELETE FROM アドレス情報; INSERT INTO アドレス情報 VALUES ('A', 'a@x', 'C', NULL, '')"_qs);
-    context_.paths.dir = deepFolder(store_.dir());
-    ASSERT_TRUE(QDir().mkpath(context_.paths.dir));
-    const QByteArray expected[] = {",A,a@x,C,,\r\n", "A\t\t\r\na@x\r\n\r\n", "A,a@x,2019/01/07,C\r\n"};
-    for (int i = 0; i < 3; ++i) {
-        const ExportWindow& c = kExports[i];
-        const QString output = QDir(context_.paths.dir).filePath(c.file);
-        writeFile(output, QByteArray("an earlier, longer file\r\n").repeated(100));
-        QPointer<TaskWindow> window = c.open(context_);
-        const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
-        EXPECT_TRUE(QString(status->text()).remove(QChar(0x200B)).contains(output));
-        EXPECT_TRUE(readableInFull(status));
-        if (auto* list = window->findChild<QComboBox*>())
-            list->setCurrentIndex(list->count() - (i == 1 ? 1 : 2)); // "8 [出力なし]", "4 会社名"
-        const QStringList seen = pressRun(window);
-        EXPECT_TRUE(window.isNull() && windows_.count() == 0);
-        EXPECT_EQ(readFile(output), expected[i]);
-        if (c.message.isEmpty()) {
-            EXPECT_EQ(platform_.shellOpened, QStringList{output});
-            continue;
-        }
-        EXPECT_EQ(platform_.messages, (QList{Message{c.message, u"処理完了"_qs, MessageStyle::Information}}));
-        EXPECT_EQ(seen, (QStringList{c.runStatus, u"off"_qs}));
-    }
-}
-
-// A failure is reported and the earlier file stays as it was, nothing half-written beside it: a
-// folder where the file should go (no one, root included, can replace it), a missing folder, a
-// store that fails half-way. A file that cannot even be created leaves the CSV window's "出力中"
-// behind the report, as the view is opened first.
-TEST_F(TaskWindowsTest, ExportFailureIsReportedAndTheEarlierFileIsKept)
-{
-    const QString dir = store_.dir();
+    const QString dir = deepFolder(store_.dir());
+    ASSERT_TRUE(QDir().mkpath(dir));
     const auto folder = [&] { return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); };
-    for (const char* fault : {"folder in the way", "missing folder", "store"})
-        for (const ExportWindow& c : kExports) {
-            SCOPED_TRACE(fault);
-            context_.paths.dir = dir + (fault[0] == 'm' ? u"/missing"_qs : QString());
+    store_.connection().execute(u"DELETE FROM グループ情報; DELETE FROM アドレス情報; INSERT INTO アドレス情報 VALUES ('A', 'a@x', 'C', NULL, '')"_qs);
+    const QByteArray written[] = {",A,a@x,C,,\r\n", "A\t\t\r\na@x\r\n\r\n", "A,a@x,2019/01/07,C\r\n"};
+    for (const QString run : {u"done"_qs, u"missing folder"_qs, u"folder in the way"_qs, u"store"_qs})
+        for (int i = 0; i < 3; ++i) {
+            const ExportWindow& c = kExports[i];
+            SCOPED_TRACE((run + u' ' + c.file).toStdString());
+            context_.paths.dir = dir + (run == u"missing folder" ? u"/missing"_qs : QString());
             const QString output = QDir(context_.paths.dir).filePath(c.file);
-            if (fault[0] == 'f')
+            QFile::remove(output);
+            if (run == u"folder in the way")
                 ASSERT_TRUE(QDir(dir).mkdir(c.file));
-            if (fault[0] == 's') {
-                writeFile(output, "earlier\r\n");
+            else if (run != u"missing folder")
+                writeFile(output, "an earlier, longer file\r\n");
+            if (run == u"store")
                 store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
-            }
             const QStringList before = folder();
-            std::unique_ptr<TaskWindow> window(c.open(context_));
-            const QString opening = QString(child<QLabel>(window.get(), u"状況表示"_qs)->text()).remove(QChar(0x200B));
-            const QStringList seen = pressRun(window.get());
-            EXPECT_TRUE(platform_.reportedFailure({fault[0] == 's' ? u"no_such_table"_qs : output}));
+            QPointer<TaskWindow> window = c.open(context_);
+            const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
+            const QString opening = QString(status->text()).remove(QChar(0x200B));
+            EXPECT_TRUE(opening.contains(output) && readableInFull(status));
+            if (auto* list = window->findChild<QComboBox*>())
+                list->setCurrentIndex(list->count() - (i == 1 ? 1 : 2)); // "8 [出力なし]", "4 会社名"
+            const QStringList seen = pressRun(window);
+            if (run == u"done") {
+                EXPECT_TRUE(window.isNull() && windows_.count() == 0);
+                EXPECT_EQ(readFile(output), written[i]);
+                const QList<Message> told{{c.message, u"処理完了"_qs, MessageStyle::Information}};
+                EXPECT_EQ(platform_.messages, (c.message.isEmpty() ? QList<Message>{} : told));
+                EXPECT_EQ(seen, (c.message.isEmpty() ? QStringList{} : QStringList{c.runStatus, u"off"_qs}));
+                EXPECT_EQ(platform_.shellOpened, c.message.isEmpty() ? QStringList{output} : QStringList{});
+                continue;
+            }
+            EXPECT_TRUE(platform_.reportedFailure({run == u"store" ? u"no_such_table"_qs : output}));
             EXPECT_EQ(folder(), before);
-            if (fault[0] == 'f')
-                EXPECT_TRUE(QDir(dir).rmdir(c.file));
-            if (fault[0] == 's')
-                EXPECT_EQ(readFile(output), "earlier\r\n");
-            if (fault[0] == 'm')
+            if (run == u"store")
+                EXPECT_EQ(readFile(output), "an earlier, longer file\r\n");
+            if (run == u"missing folder")
                 EXPECT_EQ(seen.value(0), c.message.isEmpty() ? u"出力中"_qs : opening);
+            if (run == u"folder in the way")
+                EXPECT_TRUE(QDir(dir).rmdir(c.file));
+            delete window;
         }
 }
 

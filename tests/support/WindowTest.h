@@ -29,21 +29,19 @@ public:
     QList<Message> messages;
     QStringList fileDialogs, shellOpened, helpShown; // title and filter of each dialog
     QList<int> endedWith;
-    std::function<void(const Message&)> whileMessageShown; // to look at the windows behind a box
+    std::function<void()> whileMessageShown; // to look at the windows behind a box
 
     MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
     {
         messages.append({text, title, style});
         if (whileMessageShown)
-            whileMessageShown(messages.constLast());
-        EXPECT_TRUE(style != MessageStyle::Question || !answers.empty()) << "unexpected question: " << text.toStdString();
-        return style != MessageStyle::Question ? MessageAnswer::Ok : take(answers, MessageAnswer::No);
+            whileMessageShown();
+        return style != MessageStyle::Question ? MessageAnswer::Ok : take(answers);
     }
     QString openFileDialog(QWidget*, const QString& title, const QString& filter) override
     {
         fileDialogs << title << filter;
-        EXPECT_FALSE(fileChoices.empty()) << "unexpected file dialog";
-        return take(fileChoices, QString());
+        return take(fileChoices);
     }
     void shellOpen(QWidget*, const QString& path) override { shellOpened << path; }
     void showHelp(QWidget*, const QString& helpPath) override { helpShown << helpPath; }
@@ -64,13 +62,11 @@ public:
 
 private:
     template <typename T>
-    static T take(std::deque<T>& queue, T otherwise)
+    static T take(std::deque<T>& queue) // an unexpected question or dialog fails the test
     {
-        if (queue.empty())
-            return otherwise;
-        const T first = queue.front();
-        queue.pop_front();
-        return first;
+        EXPECT_FALSE(queue.empty()) << "nothing queued to answer with";
+        const T first = queue.empty() ? T() : queue.front();
+        return queue.empty() ? first : (queue.pop_front(), first);
     }
 };
 using Message = ScriptedPlatform::Message;
@@ -123,7 +119,8 @@ protected:
         platform_.messages.clear();
         platform_.endedWith.clear();
         platform_.fileDialogs.clear();
-        platform_.whileMessageShown = [&](const auto&) {
+        platform_.shellOpened.clear();
+        platform_.whileMessageShown = [&] {
             const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
             EXPECT_TRUE(status->isHidden() || readableInFull(status));
             seen << QString(status->text()).remove(QChar(0x200B))

@@ -149,17 +149,24 @@ const ExportWindow kExports[] = {
 
 // A run replaces the earlier file with the layout chosen, tells the user (the CSV file is shown
 // instead) and closes the window; the program is installed deep in a home folder, and the path of
-// its output still shows in full. A failure is reported and the earlier file stays as it was,
-// nothing half-written beside it: a missing folder, a folder where the file should go (no one,
-// root included, can replace it), a store that fails half-way. A file that cannot even be created
-// leaves the CSV window's "出力中" behind the report, as the view is opened first.
+// its output still shows in full. A run over midnight dates each TuruKame line by the moment it
+// is written, also when the clock is set back. A failure is reported and the earlier file stays
+// as it was, nothing half-written beside it: a missing folder, a folder where the file should go
+// (no one, root included, can replace it), a store that fails half-way. A file that cannot even
+// be created leaves the CSV window's "出力中" behind the report, as the view is opened first.
 TEST_F(TaskWindowsTest, ExportRunsAndFailures)
 {
     const QString dir = deepFolder(store_.dir());
     ASSERT_TRUE(QDir().mkpath(dir));
     const auto folder = [&] { return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); };
-    store_.connection().execute(u"DELETE FROM グループ情報; DELETE FROM アドレス情報; INSERT INTO アドレス情報 VALUES ('A', 'a@x', 'C', NULL, '')"_qs);
-    const QByteArray written[] = {",A,a@x,C,,\r\n", "A\t\t\r\na@x\r\n\r\n", "A,a@x,2019/01/07,C\r\n"};
+    store_.connection().execute(u"DELETE FROM グループ情報; DELETE FROM アドレス情報;"
+                                u"INSERT INTO アドレス情報 VALUES ('A', 'a@x', 'C', NULL, ''), ('B', 'b@x', NULL, NULL, NULL), ('C', 'c@x', '', '', '')"_qs);
+    const QDateTime moments[] = {{QDate(2019, 1, 7), QTime(23, 59, 59, 900)}, {QDate(2019, 1, 8), QTime(0, 0, 0, 100)},
+                                 {QDate(2019, 1, 7), QTime(23, 59, 59, 950)}};
+    int asked = 0;
+    context_.clock = [&] { return moments[std::min(asked++, 2)].toMSecsSinceEpoch(); };
+    const QByteArray written[] = {",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n",
+                                  "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n"};
     for (const QString run : {u"done"_qs, u"missing folder"_qs, u"folder in the way"_qs, u"store"_qs})
         for (int i = 0; i < 3; ++i) {
             const ExportWindow& c = kExports[i];

@@ -5,7 +5,8 @@ Every line below is written out by hand from the output rules, not taken from th
 the files say what the program must write. Run it from anywhere; it rewrites the files beside it.
 
 The store is store.sql beside it (group Null of 中村 puts his view row among the rows of no
-group, and his department holds a lone line feed; 小林 names no person).
+group, and his department holds a lone line feed; 小林 names no person; 山田太郎's memberships take
+his first row, never his second, and are not doubled by it).
 
 Text sorts by code point, Null first: 中村 (4E2D) < 井上 (4E95) < 佐藤 (4F50) < 加藤 (52A0) <
 木村 (6728) < 渡辺 (6E21) < 田中 (7530) < 鈴木 (9234), and the groups

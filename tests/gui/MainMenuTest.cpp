@@ -53,14 +53,11 @@ protected:
 
 TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndATaskWindowIsLoadedOnce)
 {
-    const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool> keys[] = {
-        {Qt::Key_F1, Qt::NoModifier, true}, {Qt::Key_F1, Qt::ShiftModifier | Qt::ControlModifier, true},
-        {Qt::Key_F1, Qt::AltModifier, true}, {Qt::Key_F2, Qt::NoModifier, false}};
-    for (const auto& [key, modifiers, help] : keys) {
-        platform_.helpShown.clear();
-        QTest::keyClick(child<QPushButton>(&menu_, u"Command2"_qs), key, modifiers);
-        EXPECT_EQ(platform_.helpShown, help ? QStringList{context_.paths.help()} : QStringList{}) << key;
-    }
+    QPushButton* focused = child<QPushButton>(&menu_, u"Command2"_qs);
+    for (const auto modifiers : {Qt::KeyboardModifiers(), Qt::ShiftModifier | Qt::ControlModifier, Qt::KeyboardModifiers(Qt::AltModifier)})
+        QTest::keyClick(focused, Qt::Key_F1, modifiers);
+    QTest::keyClick(focused, Qt::Key_F2);
+    EXPECT_EQ(platform_.helpShown, QStringList(3, context_.paths.help()));
     press(2);
     QPointer<QWidget> first = task(2);
     press(2);

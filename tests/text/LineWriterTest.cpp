@@ -7,11 +7,6 @@
 namespace paluksen::test {
 namespace {
 
-QStringList filesIn(const QTemporaryDir& dir)
-{
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
 // Code page 932, CR LF after every line; the earlier file stays whole until the commit, and a
 // writer dropped without one (a run failing half-way) leaves it and no temporary file behind.
 TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
@@ -28,7 +23,7 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
             writer.commit();
     }
     EXPECT_EQ(readFile(target), "\r\n\x8e\x52\x93\x63,?\r\n" + QByteArray(200000, 'x') + "\r\n");
-    EXPECT_EQ(filesIn(dir), QStringList{u"AdrBook.txt"_qs});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"AdrBook.txt"_qs});
 }
 
 } // namespace

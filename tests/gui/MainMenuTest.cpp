@@ -1,14 +1,17 @@
 #include "gui/FailureReport.h"
 #include "gui/HelpWindow.h"
 #include "gui/PalukF00.h"
+#include "gui/PalukF01.h"
+#include "gui/PalukF02.h"
+#include "gui/PalukF05.h"
+#include "gui/PalukF06.h"
 #include "gui/Program.h"
 #include "gui/QtPlatform.h"
-#include "gui/PalukF02.h"
 #include "support/WindowTest.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace paluksen::test {
@@ -106,20 +109,6 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     EXPECT_EQ(windows_.count(), 0);
 }
 
-TEST_F(MainMenuTest, ReturnAndKeypadEnterPressTheFocusedButton)
-{
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
-        QPointer<PalukF02> task = new PalukF02(context_); // afresh: a pressed 処理実行 stays disabled
-        QList<QPushButton*> buttons = menu_.findChildren<QPushButton*>();
-        buttons.removeIf([](QPushButton* button) { return !button->isVisible(); });
-        for (QPushButton* pressed : buttons << child<QPushButton>(task, u"処理実行"_qs)) {
-            QSignalSpy clicked(pressed, &QPushButton::clicked);
-            QTest::keyClick(pressed, key, modifiers);
-            EXPECT_EQ(clicked.count(), 1) << pressed->objectName().toStdString() << " " << key;
-        }
-    }
-}
-
 // "*.*" lists only names with a dot off Windows: a listing saved without an extension.
 TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 {
@@ -155,6 +144,59 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     EXPECT_EQ(program->paths().help(), dir.filePath(u"renamed.hlp"_qs));
     EXPECT_TRUE(program->mainWindow().isVisible());
     program->mainWindow().close();
+}
+
+// One line for the window and one for each of its controls: name, kind, text, place and size in
+// pixels, shown or hidden, font, alignment of labels, tooltip. The temporary program folder
+// reads as <dir>.
+QString layoutOf(QWidget& window, const QString& dir)
+{
+    auto line = [&](const QWidget* w, QString text) {
+        const QRect r = w == &window ? QRect(QPoint(), w->size()) : w->geometry();
+        text.remove(QChar(0x200B)).replace(QDir::toNativeSeparators(dir), u"<dir>"_qs).replace(u'\n', u"\\n"_qs);
+        QString row = QStringLiteral("%1 %2 \"%3\" %4,%5 %6x%7 %8 %9pt%10")
+                          .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()), text)
+                          .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                          .arg(w->isHidden() ? u"hidden"_qs : u"shown"_qs)
+                          .arg(w->font().pointSizeF())
+                          .arg(w->font().bold() ? u" bold"_qs : QString());
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            row += QStringLiteral(" align %1").arg(int(label->alignment()), 0, 16);
+        if (!w->toolTip().isEmpty())
+            row += QStringLiteral(" tip \"%1\"").arg(w->toolTip());
+        return row + u'\n';
+    };
+    QString dump = line(&window, window.windowTitle());
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QString text = control->property("text").toString();
+        if (auto* list = qobject_cast<QComboBox*>(control))
+            for (int i = 0; i < list->count(); ++i)
+                text += (i == list->currentIndex() ? u" [*]"_qs : u" [ ]"_qs) + list->itemText(i);
+        dump += line(control, text);
+    }
+    return dump;
+}
+
+using LayoutTest = WindowTest;
+
+// Every window as it opens, compared whole with its golden text (tests/gui/layout/).
+TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
+{
+    const std::pair<const char*, std::function<QWidget*()>> windows[] = {
+        {"PalukF00", [&] { return new PalukF00(context_); }}, {"PalukF01", [&] { return new PalukF01(context_); }},
+        {"PalukF02", [&] { return new PalukF02(context_); }}, {"PalukF05", [&] { return new PalukF05(context_); }},
+        {"PalukF06", [&] { return new PalukF06(context_); }},
+    };
+    for (const auto& [name, open] : windows) {
+        std::unique_ptr<QWidget> window(open());
+        window->show();
+        const QString golden = QStringLiteral(PALUKSEN_TEST_DATA "/gui/layout/%1.txt").arg(QLatin1String(name));
+        const QString dump = layoutOf(*window, store_.dir());
+        if (qEnvironmentVariableIsSet("PALUKSEN_WRITE_LAYOUT")) // to write a golden text anew, for review
+            writeFile(golden, dump.toUtf8());
+        EXPECT_EQ(dump, QString::fromUtf8(readFile(golden))) << name;
+        window->close();
+    }
 }
 
 } // namespace

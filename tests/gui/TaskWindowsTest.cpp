@@ -40,7 +40,6 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
     const auto done = [](int lines) {
         return Message{QStringLiteral(" %1 行のデータを読み込みました。").arg(lines), u"正常終了"_qs, MessageStyle::Information};
     };
-    const QString utf16 = u"\uFEFF"_qs + kListing;
     const QStringList earlier = storedRows();
     const struct {
         MessageAnswer answer;
@@ -56,7 +55,6 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
         {MessageAnswer::Yes, u"one.txt"_qs, "A\r\n", {u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, {}},
         {MessageAnswer::Yes, deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), {u"|A||"_qs}},
         {MessageAnswer::Yes, u"cp932.txt"_qs, cp932::encode(kListing), done(9), kImported},
-        {MessageAnswer::Yes, u"utf16.txt"_qs, QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2), done(9), kImported},
         {MessageAnswer::Yes, u"emoji.txt"_qs, u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), done(3), {u"旅行|太郎|taro@example.jp|"_qs}},
     };
     const Message question{u"この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"_qs, u"実行の確認"_qs, MessageStyle::Question};

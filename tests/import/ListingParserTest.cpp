@@ -63,7 +63,6 @@ TEST(ListingParser, PersonsAndTheirDetails)
     check({
         {"empty input", {}, {}, {}, ParseOutcome::NoLines},
         {"one line", {"A"}, {}, {}, ParseOutcome::OneLine},
-        {"one blank line", {""}, {}, {}, ParseOutcome::OneLine},
         {"name and blank line; a header as last line", {"A", "", "B"}, {"A||||"}},
         {"label then blank line", {"A", L, "", "B", ""}, {"A||~|~|~", "B||||"}},
         {"address line: two characters dropped, rest kept", {"A", L, "xyz@q  ", ""}, {"A|z@q  |~|~|~"}},
@@ -74,8 +73,8 @@ TEST(ListingParser, PersonsAndTheirDetails)
         {"details not trimmed; beyond U+FFFF", {"A", L, "  a", "  会社名 :  𠮷 ", "  部署名 : 営業部　", ""}, {"A|a| 𠮷 |営業部　|~"}},
         {"later detail overwrites", {"A", L, "  a", "  役職 : 主任", "  役職 : 課長", ""}, {"A|a|~|~|課長"}},
         {"exact label sets empty text", {"A", L, "  a", "  会社名 : ", "  役職 : ", ""}, {"A|a||~|"}},
-        {"one character short", {"A", L, "  a", "  会社名 :", "  部署名 :", "  役職 :", ""}, {"A|a|~|~|~"}},
-        {"near misses", {"A", L, "  a", " 会社名 : C", "  会社名: C", "  会社名 ： C", "   役職 : T", "\t部署名 : D", ""},
+        {"near misses, one character short among them",
+         {"A", L, "  a", "  会社名 :", "  部署名 :", "  役職 :", " 会社名 : C", "  会社名: C", "  会社名 ： C", "   役職 : T", "\t部署名 : D", ""},
          {"A|a|~|~|~"}},
         {"others ignored; spaces do not close", {"A", L, "  a", "  電話番号 : 03", "   ", "  役職 : z", ""}, {"A|a|~|~|z"}},
     });

@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the code page 932 reference that the codec test compares against.
-
-Decoding comes from Python's own cp932 codec, an implementation independent of the one the
-program uses. Each line: the two-byte code, the character it decodes to, and the code Windows
-writes for that character. Where a character has several codes, Windows writes the JIS code
-first, then NEC row 13, then the IBM extension rows 0xFA-0xFC, and the NEC-selected rows
-0xED-0xEE last; Python's encoder does not follow that order, so it is applied here."""
+"""Writes the code page 932 reference the codec test compares against, from Python's own cp932
+codec: each two-byte code, the character it decodes to, and the code Windows writes it as. Of
+several codes Windows writes the JIS code, then NEC row 13, then the IBM rows 0xFA-0xFC, then the
+NEC-selected rows 0xED-0xEE; Python's encoder does not follow that order, so it is applied here."""
 import sys
 
 def preference(code):

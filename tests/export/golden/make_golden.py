@@ -1,17 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the expected export files for the store that store.sql fills.
-
-Every line below is written out by hand from the output rules, not taken from the program, so
-the files say what the program must write. Run it from anywhere; it rewrites the files beside it.
-
-The store is store.sql beside it (group Null of 中村 puts his view row among the rows of no
-group, and his department holds a lone line feed; 小林 names no person; 山田太郎's memberships take
-his first row, never his second, and are not doubled by it).
-
-Text sorts by code point, Null first: 中村 (4E2D) < 井上 (4E95) < 佐藤 (4F50) < 加藤 (52A0) <
-木村 (6728) < 渡辺 (6E21) < 田中 (7530) < 鈴木 (9234), and the groups
-Null < "" < O'Brien家 < 友人 (53CB) < 取引先,東京 (53D6).
-"""
+"""Writes the expected export files for the store that store.sql beside it fills, each line
+written out by hand from the output rules, not taken from the program. Group Null of 中村 puts
+his row among the rows of no group, and his department holds a lone line feed; 小林 names no
+person; 山田太郎's memberships take his first row, never his second, and are not doubled by it.
+Text sorts by code point, Null first: 中村 < 井上 < 佐藤 < 加藤 < 木村 < 渡辺 < 田中 < 鈴木, and
+the groups Null < "" < O'Brien家 < 友人 < 取引先,東京."""
 
 import csv
 from pathlib import Path

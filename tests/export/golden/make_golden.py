@@ -55,23 +55,9 @@ MEMO = {
     "Smith, John": ['ACME "West", Inc.\t \t', 'ACME "West", Inc.\t ', 'ACME "West", Inc.\t', 'ACME "West", Inc.', 'ACME "West", Inc., ', 'ACME "West", Inc., ', 'ACME "West", Inc.', ""],
 }
 
-# The TuruKame remarks after the date, layouts 1 to 5.
-REMARKS = {
-    "渡辺": [",渡辺建設", ",渡辺建設", ",渡辺建設", ",渡辺建設", ""],
-    "木村": [",木村電機,技術部", ",木村電機,技術部", ",木村電機", ",木村電機", ""],
-    "中村": [',中村設計,設計部\n"A"', ',中村設計,設計部\n"A"', ",中村設計", ",中村設計", ""],
-    "田中": [",,総務部", ",,総務部", ",", ",", ""],
-    "鈴木一郎": [",", ",", ",", ",", ""],
-    "佐藤花子": [",", ",", ",", ",", ""],
-    "井上": [",東京，大阪,,顧問", ",東京，大阪", ",東京，大阪,顧問", ",東京，大阪", ""],
-    "加藤": [",加藤製作所,開発部\r\n第二課", ",加藤製作所,開発部\r\n第二課", ",加藤製作所", ",加藤製作所", ""],
-    "松本": [",松本商店", ",松本商店", ",松本商店", ",松本商店", ""],
-    "伊藤": [",,,課長", ",", ",,課長", ",", ""],
-    "山田太郎": [",山田商事,営業部,部長", ",山田商事,営業部", ",山田商事,部長", ",山田商事", ""],
-    "小林": [",", ",", ",", ",", ""],
-    "高橋": [",高橋工業,,社長", ",高橋工業", ",高橋工業,社長", ",高橋工業", ""],
-    "Smith, John": [',ACME "West", Inc., ', ',ACME "West", Inc., ', ',ACME "West", Inc.', ',ACME "West", Inc.', ""],
-}
+# The TuruKame remarks after the date, layouts 1 to 5: a comma, then the company details as the
+# EdMax comma layouts 5, 6, 7 and 4 join them; nothing for layout 5.
+REMARKS = {name: ["," + memo[4], "," + memo[5], "," + memo[6], "," + memo[3], ""] for name, memo in MEMO.items()}
 
 # (group, name, address) of every output row, sorted by group, name and address: the CSV's.
 SORTED_ROWS = [tuple(fields[:3]) for fields in csv.reader(CSV)]

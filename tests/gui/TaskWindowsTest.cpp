@@ -103,16 +103,10 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
              store_.connection().execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 4));
          },
          sql(u"PRAGMA max_page_count = 1073741823"_qs), {u"エラー番号：13\r\n"_qs, u"ディスクの空き容量が足りません。"_qs}},
-        {good,
-         [&] {
-             holder.start(u"sqlite3"_qs, {store_.path()});
-             holder.write("BEGIN IMMEDIATE;\n.print locked\n");
-             ASSERT_TRUE(holder.waitForReadyRead(30000));
-         },
-         [&] {
-             holder.closeWriteChannel();
-             EXPECT_TRUE(holder.waitForFinished(30000));
-         },
+        {good, // held from BEGIN IMMEDIATE until the shell's input closes
+         [&] { holder.start(u"sqlite3"_qs, {store_.path(), u"BEGIN IMMEDIATE"_qs, u".print locked"_qs, u".read /dev/stdin"_qs});
+               EXPECT_TRUE(holder.waitForReadyRead(30000)); },
+         [&] { holder.closeWriteChannel(), holder.waitForFinished(30000); },
          {u"エラー番号：5\r\n"_qs, u"アドレス帳データベースは他のプログラムが使用中です。"_qs}},
     };
     for (const auto& c : cases) {

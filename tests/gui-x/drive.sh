@@ -45,7 +45,6 @@ pid=$!
 focused 'PalukF00：Paluksen Ver\.1\.00\.00'
 main=$win
 
-echo "gui-x: import"
 menu alt+1 'アドレス帳データを取り込み'
 xdotool key space
 answer '実行の確認' alt+y
@@ -55,7 +54,6 @@ xdotool key Return
 answer '正常終了' Return
 gone 'アドレス帳データを取り込み'
 
-echo "gui-x: CSV, EdMax (memo 5), TuruKame (remarks 3)"
 menu alt+2 'CSV 出力'
 xdotool key space
 until_true grep -qs "PalukF02.txt" "$work/opened" || fail "PalukF02.txt was not handed to the desktop"
@@ -66,7 +64,6 @@ menu alt+6 '鶴亀アドレス帳作成'
 xdotool key Tab Down Down Tab space
 answer '処理完了' Return
 
-echo "gui-x: the closing guard"
 menu alt+1 'アドレス帳データを取り込み'
 xdotool windowactivate --sync "$main" key alt+x
 answer '終了不可' Return
@@ -78,7 +75,6 @@ xdotool windowactivate --sync "$main" key alt+x
 wait "$pid" || fail "the program ended with $?"
 pid=""
 
-echo "gui-x: the files against the command line's"
 cd "$work"
 [ -s PalukF02.txt ] || fail "the store lost the listing"
 ./paluksen csv - | cmp - PalukF02.txt || fail "PalukF02.txt differs"

@@ -124,14 +124,9 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     EXPECT_EQ(storedRows(), kImported);
 }
 
-struct ExportWindow {
-    std::function<TaskWindow*(TaskContext&)> open;
-    QString file;
-    QString runStatus; // while the user is told
-    QString message;   // the completion message; none for the CSV, which is shown instead
-};
-
-const ExportWindow kExports[] = {
+// Each export window: its file, its status while the user is told, and the completion message
+// (none for the CSV, which is shown instead).
+const std::tuple<std::function<TaskWindow*(TaskContext&)>, QString, QString, QString> kExports[] = {
     {[](TaskContext& c) { return new PalukF02(c); }, u"PalukF02.txt"_qs, u"出力中"_qs, {}},
     {[](TaskContext& c) { return new PalukF05(c); }, u"常用アドレス.adr"_qs, u"アドレス出力中"_qs,
      u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\r\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs},
@@ -161,19 +156,19 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
                                   "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n"};
     for (const QString run : {u"done"_qs, u"missing folder"_qs, u"folder in the way"_qs, u"store"_qs})
         for (int i = 0; i < 3; ++i) {
-            const ExportWindow& c = kExports[i];
-            SCOPED_TRACE((run + u' ' + c.file).toStdString());
+            const auto& [open, file, runStatus, message] = kExports[i];
+            SCOPED_TRACE((run + u' ' + file).toStdString());
             context_.paths.dir = dir + (run == u"missing folder" ? u"/missing"_qs : QString());
-            const QString output = QDir(context_.paths.dir).filePath(c.file);
+            const QString output = QDir(context_.paths.dir).filePath(file);
             QFile::remove(output);
             if (run == u"folder in the way")
-                ASSERT_TRUE(QDir(dir).mkdir(c.file));
+                ASSERT_TRUE(QDir(dir).mkdir(file));
             else if (run != u"missing folder")
                 writeFile(output, "an earlier, longer file\r\n");
             if (run == u"store")
                 store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
             const QStringList before = folder();
-            QPointer<TaskWindow> window = c.open(context_);
+            QPointer<TaskWindow> window = open(context_);
             const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
             const QString opening = QString(status->text()).remove(QChar(0x200B));
             EXPECT_TRUE(opening.contains(output) && readableInFull(status));
@@ -183,10 +178,10 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
             if (run == u"done") {
                 EXPECT_TRUE(window.isNull() && windows_.count() == 0);
                 EXPECT_EQ(readFile(output), written[i]);
-                const QList<Message> told{{c.message, u"処理完了"_qs, MessageStyle::Information}};
-                EXPECT_EQ(platform_.messages, (c.message.isEmpty() ? QList<Message>{} : told));
-                EXPECT_EQ(seen, (c.message.isEmpty() ? QStringList{} : QStringList{c.runStatus, u"off"_qs}));
-                EXPECT_EQ(platform_.shellOpened, c.message.isEmpty() ? QStringList{output} : QStringList{});
+                const QList<Message> told{{message, u"処理完了"_qs, MessageStyle::Information}};
+                EXPECT_EQ(platform_.messages, (message.isEmpty() ? QList<Message>{} : told));
+                EXPECT_EQ(seen, (message.isEmpty() ? QStringList{} : QStringList{runStatus, u"off"_qs}));
+                EXPECT_EQ(platform_.shellOpened, message.isEmpty() ? QStringList{output} : QStringList{});
                 continue;
             }
             EXPECT_TRUE(platform_.reportedFailure({run == u"store" ? u"no_such_table"_qs : output}));
@@ -194,9 +189,9 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
             if (run == u"store")
                 EXPECT_EQ(readFile(output), "an earlier, longer file\r\n");
             if (run == u"missing folder")
-                EXPECT_EQ(seen.value(0), c.message.isEmpty() ? u"出力中"_qs : opening);
+                EXPECT_EQ(seen.value(0), message.isEmpty() ? u"出力中"_qs : opening);
             if (run == u"folder in the way")
-                EXPECT_TRUE(QDir(dir).rmdir(c.file));
+                EXPECT_TRUE(QDir(dir).rmdir(file));
             delete window;
         }
 }

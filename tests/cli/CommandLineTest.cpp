@@ -12,11 +12,7 @@
 namespace paluksen::test {
 namespace {
 
-struct Ran {
-    int exitCode;
-    QByteArray out;
-    QString err;
-};
+struct Ran { int exitCode; QByteArray out; QString err; }; // what a run of the program gave
 
 // A copy of the program beside a store of its own, so that the default store and output files
 // are this folder's and never the build's; run with no display of any kind.

@@ -37,9 +37,7 @@ protected:
 // empty, as the user agreed to the clearing.
 TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
 {
-    const auto done = [](int lines) {
-        return Message{QStringLiteral(" %1 行のデータを読み込みました。").arg(lines), u"正常終了"_qs, MessageStyle::Information};
-    };
+    const auto done = [](int n) { return Message{QStringLiteral(" %1 行のデータを読み込みました。").arg(n), u"正常終了"_qs, MessageStyle::Information}; };
     const QStringList earlier = storedRows();
     const struct {
         MessageAnswer answer;

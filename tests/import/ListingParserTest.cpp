@@ -23,8 +23,7 @@ struct Recorder : LineSource, AddressSink, GroupSink {
     bool atEnd() override { return next >= lines.size(); }
     QString readLine() override
     {
-        if (atEnd())
-            ADD_FAILURE() << "line read after the end of input";
+        EXPECT_FALSE(atEnd()) << "line read after the end of input";
         return lines.value(next++);
     }
     void append(const AddressEntry& e) override { addresses.push_back(row({e.name, e.address, e.company, e.department, e.title})); }

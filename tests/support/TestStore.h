@@ -9,10 +9,7 @@
 #include <ostream>
 
 // Readable failure messages for Qt's text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace paluksen::test {
 
@@ -66,9 +63,6 @@ inline const QString kEarlierRows =
                    "INSERT INTO グループ情報 VALUES ('前回の会','前回 一郎','ichiro@example.jp');");
 
 // Bytes as spaced hex, so a byte-exact comparison that fails shows where.
-inline QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
+inline QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
 
 } // namespace paluksen::test

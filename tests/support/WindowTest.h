@@ -82,10 +82,7 @@ Control* child(const QWidget* window, const QString& name)
 
 // A folder under base whose files have paths of some 120 characters, as a program installed deep
 // in a home folder has.
-inline QString deepFolder(const QString& base)
-{
-    return base + QStringLiteral("/Programs").repeated(std::max<qsizetype>(0, (113 - base.size()) / 9));
-}
+inline QString deepFolder(const QString& base) { return base + u"/Programs"_qs.repeated(std::max<qsizetype>(0, (113 - base.size()) / 9)); }
 
 // Whether a label's whole text shows: wrapped to the label's width it needs no more room than the
 // label has, and the label stands inside its window clear of the window's buttons.

@@ -14,10 +14,7 @@ constexpr qsizetype kPiece = 64 * 1024; // the reader takes the file in pieces o
 const QString R(QChar::ReplacementCharacter);
 
 // With a byte-order mark; any code units, lone surrogate halves included.
-QByteArray utf16le(const QString& text)
-{
-    return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-}
+QByteArray utf16le(const QString& text) { return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2); }
 
 TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
 {

@@ -80,10 +80,13 @@ Recorder parseAndCheck(const QString& path, QByteArrayView bytes, std::optional<
 // The store gives back exactly the rows handed over, and no export fails on them.
 void throughTheStore(const QString& path, const Recorder& parsed)
 {
-    QFile schema(QStringLiteral(PALUKSEN_SCHEMA_SQL));
-    require(schema.open(QIODevice::ReadOnly), "the schema can be read");
+    static const QString schema = [] { // read once, not for every input
+        QFile file(QStringLiteral(PALUKSEN_SCHEMA_SQL));
+        require(file.open(QIODevice::ReadOnly), "the schema can be read");
+        return QString::fromUtf8(file.readAll());
+    }();
     store::Connection store = store::Connection::openOrCreate(QStringLiteral(":memory:"));
-    store::createSchema(store, QString::fromUtf8(schema.readAll()));
+    store::createSchema(store, schema);
     ListingImport import(store);
     import.readListing(path);
     import.commit();

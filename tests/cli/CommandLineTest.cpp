@@ -147,9 +147,7 @@ TEST_F(CommandLine, KilledImportLeavesTheEarlierOrTheWholeNewContent)
 {
     const QString earlier = storeContent(store_.connection());
     // Large enough that the engine spills changed pages into the store file before the commit.
-    writeFile(file("listing.txt"), cp932::encode(u"山田 太郎\r\n電子メール アドレス :\r\n  taro@example.jp\r\n  会社名 : 山田商事\r\n\r\n"
-                                                 u"友人\r\n  山田 太郎 (taro@example.jp)\r\n  鈴木 (suzuki@example.jp)\r\n\r\n"_qs)
-                                       .repeated(33334));
+    writeFile(file("listing.txt"), cp932::encode(kListing).repeated(33334));
     const auto import = [&](QProcess& child, const QString& name) {
         EXPECT_TRUE(QFile::copy(store_.path(), file(name)));
         child.start(QStringLiteral(PALUKSEN_EXE), {u"import"_qs, file("listing.txt"), u"--store"_qs, file(name)});

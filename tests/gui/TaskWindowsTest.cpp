@@ -14,9 +14,7 @@
 namespace paluksen::test {
 namespace {
 
-const QString kListing = u"山田 太郎\r\n電子メール アドレス :\r\n  taro@example.jp\r\n  会社名 : 山田商事\r\n\r\n"
-                         u"友人\r\n  山田 太郎 (taro@example.jp)\r\n  鈴木 (suzuki@example.jp)\r\n\r\n"_qs;
-// 山田 is a member of 友人 and so has no row of his own; 鈴木 names nobody stored.
+// In kListing 山田 is a member of 友人 and so has no row of his own; 鈴木 names nobody stored.
 const QStringList kImported = {u"友人|山田 太郎|taro@example.jp|山田商事"_qs, u"友人|鈴木|suzuki@example.jp|"_qs};
 
 class TaskWindowsTest : public WindowTest {

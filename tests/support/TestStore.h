@@ -62,6 +62,10 @@ inline const QString kEarlierRows =
                    "('O''Brien','ob@example.com','','総務部',NULL);"
                    "INSERT INTO グループ情報 VALUES ('前回の会','前回 一郎','ichiro@example.jp');");
 
+// A person and a group of two, nine lines in all.
+inline const QString kListing = u"山田 太郎\r\n電子メール アドレス :\r\n  taro@example.jp\r\n  会社名 : 山田商事\r\n\r\n"
+                                u"友人\r\n  山田 太郎 (taro@example.jp)\r\n  鈴木 (suzuki@example.jp)\r\n\r\n"_qs;
+
 // Bytes as spaced hex, so a byte-exact comparison that fails shows where.
 inline QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
 

@@ -112,9 +112,7 @@ StageResult importListing(const StagePlace& place)
 {
     store::Connection store = store::openAddressStore(freshStore(place, QStringLiteral("import.mdb")));
     Stopwatch watch;
-    ListingImport import(store);
-    import.readListing(place.listing);
-    import.commit();
+    paluksen::importListing(store, place.listing);
     const Lap time = watch.lap();
 
     store::Cursor counted(store, u"SELECT (SELECT count(*) FROM アドレス情報) + (SELECT count(*) FROM グループ情報)");

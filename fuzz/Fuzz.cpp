@@ -7,7 +7,7 @@
 #include "export/TuruKameWriter.h"
 #include "import/ListingImport.h"
 #include "store/AddressStore.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
 #include "text/LineReader.h"
 
 #include <QDateTime>
@@ -41,32 +41,50 @@ struct Recorder : AddressSink, GroupSink {
     Rows addresses, memberships;
 };
 
-// Lines as the bytes alone tell them: a line ends at CR LF or a lone CR, and whatever follows the
-// last end (half a code unit included) is one more line. CR and LF are one code unit in every
-// encoding the reader knows, and a broken character never swallows one, so no decoder is needed.
-qint64 linesIn(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
+// What the bytes alone tell of a file: its lines and whether it holds U+0000. A file holding a CR
+// ends its lines at CR LF or a lone CR, one without at LF; whatever follows the last end (half a
+// code unit included) is one more line. CR, LF and U+0000 are one code unit in every encoding the
+// reader knows, and a broken character never swallows one, so no decoder is needed.
+struct Shape {
+    qint64 lines;
+    bool nul;
+};
+Shape shapeOf(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
 {
     const bool wide = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
     const qsizetype unit = wide ? 2 : 1, low = encoding == TextEncoding::Utf16BE ? 1 : 0;
     qsizetype at = !markSkipped ? 0 : wide ? 2 : encoding == TextEncoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    QByteArray units; // a byte for each code unit: the unit where it is below 0x100, else 'x'
+    for (; at + unit <= bytes.size(); at += unit)
+        units += wide && bytes[at + 1 - low] != 0 ? 'x' : bytes[at + low];
+    const char end = units.contains('\r') ? '\r' : '\n';
     qint64 lines = 0;
     bool open = false, afterCr = false;
-    for (; at + unit <= bytes.size(); at += unit) {
-        const char c = wide && bytes[at + 1 - low] != 0 ? 'x' : bytes[at + low];
-        open = !(c == '\r' || (c == '\n' && afterCr));
-        lines += afterCr = c == '\r';
+    for (const char c : units) {
+        open = !(c == end || (c == '\n' && afterCr));
+        lines += c == end;
+        afterCr = c == '\r';
     }
-    return lines + (open || at < bytes.size() ? 1 : 0);
+    return {lines + (open || at < bytes.size() ? 1 : 0), units.contains('\0')};
 }
 
-// Every line read, the outcome agreeing with the count, every value well-formed text.
-Recorder parseAndCheck(const QString& path, QByteArrayView bytes, std::optional<TextEncoding> forced = {})
+// Every line read, the outcome agreeing with the count, every value well-formed text; a file
+// holding U+0000 refused, and no other. None for a refused file.
+std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes, std::optional<TextEncoding> forced = {})
 {
     std::optional<LineReader> reader;
     forced ? reader.emplace(path, *forced) : reader.emplace(path);
+    const Shape shape = shapeOf(bytes, reader->encoding(), !forced);
     Recorder rows;
-    const ParseResult result = parseListing(*reader, rows, rows);
-    require(result.lineCount == linesIn(bytes, reader->encoding(), !forced), "the parser reads every line the file holds");
+    ParseResult result;
+    try {
+        result = parseListing(*reader, rows, rows);
+    } catch (const FileFailure&) {
+        require(shape.nul, "only a file holding U+0000 is refused");
+        return std::nullopt;
+    }
+    require(!shape.nul, "a file holding U+0000 is refused");
+    require(result.lineCount == shape.lines, "the parser reads every line the file holds");
     require(result.outcome == (result.lineCount > 1 ? ParseOutcome::Completed : ParseOutcome(result.lineCount)),
             "the outcome agrees with the number of lines");
     for (const Rows& table : {rows.addresses, rows.memberships})
@@ -87,9 +105,7 @@ void throughTheStore(const QString& path, const Recorder& parsed)
     }();
     store::Connection store = store::Connection::openOrCreate(QStringLiteral(":memory:"));
     store::createSchema(store, schema);
-    ListingImport import(store);
-    import.readListing(path);
-    import.commit();
+    importListing(store, path);
     const auto stored = [&](const QString& table, const QStringList& columns) {
         Rows rows;
         for (store::Cursor row(store, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(store::quoted(columns), table));
@@ -127,10 +143,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes.data(), bytes.size()) == bytes.size(),
             "the listing can be written");
     file.close();
-    const Recorder parsed = parseAndCheck(path, bytes);
+    const std::optional<Recorder> parsed = parseAndCheck(path, bytes);
 #ifdef PALUKSEN_SCHEMA_SQL
+    if (!parsed)
+        return 0;
     try {
-        throughTheStore(path, parsed);
+        throughTheStore(path, *parsed);
     } catch (const Failure& failure) {
         std::fprintf(stderr, "%s\n%s\n", qPrintable(failure.description()), qPrintable(failure.detail()));
         require(false, "the data path throws no failure");

@@ -1,5 +1,6 @@
 #include "cli/Arguments.h"
 #include "Version.h"
+#include "base/SameFile.h"
 #include "export/OutputFiles.h"
 
 #include <QCommandLineParser>
@@ -37,6 +38,29 @@ bool chooseLayout(const QString& value, const QStringList& entries, QChar& layou
     return true;
 }
 
+// An unknown option as the user typed it, dashes and all.
+QString typedOption(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments) {
+        const QString option = argument.section(u'=', 0, 0);
+        if (option.startsWith(u'-') && QStringView(option).sliced(option.startsWith(u"--") ? 2 : 1) == name)
+            return option;
+    }
+    return name;
+}
+
+QString defaultOutput(Job job, const ProgramPaths& paths)
+{
+    switch (job) {
+    case Job::EdMax:
+        return paths.file(kEdMaxFileName);
+    case Job::TuruKame:
+        return paths.file(kTuruKameFileName);
+    default:
+        return paths.file(kCsvFileName);
+    }
+}
+
 QString layoutList(const QStringList& entries)
 {
     QString text;
@@ -47,7 +71,7 @@ QString layoutList(const QStringList& entries)
 
 } // namespace
 
-Arguments parseArguments(const QStringList& arguments)
+Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths)
 {
     const QCommandLineOption store(QStringLiteral("store"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption memo(QStringLiteral("memo"), QString(), QStringLiteral("N"));
@@ -61,7 +85,8 @@ Arguments parseArguments(const QStringList& arguments)
     // The parser's own error texts are English; each case is named here instead.
     if (!parser.parse(QStringList{QStringLiteral("paluksen")} + arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return wrong(QStringLiteral("知らないオプションです: ") + parser.unknownOptionNames().constFirst());
+            return wrong(QStringLiteral("知らないオプションです: ") +
+                         typedOption(arguments, parser.unknownOptionNames().constFirst()));
         // The other complaints name the option in quotes: one that takes a value came last
         // without it, or one that takes none was given one.
         const QString option = QRegularExpression(QStringLiteral("'([^']*)'")).match(parser.errorText()).captured(1);
@@ -89,7 +114,9 @@ Arguments parseArguments(const QStringList& arguments)
     Arguments result{Arguments::Kind::Run, {}, {}};
     Command& command = result.command;
     command.job = job->job;
-    command.storePath = parser.value(store);
+    if (parser.isSet(store) && parser.value(store).isEmpty())
+        return wrong(QStringLiteral("--store に空の文字列が指定されています。"));
+    command.storePath = parser.isSet(store) ? parser.value(store) : paths.store();
     if (parser.isSet(memo) && command.job != Job::EdMax)
         return wrong(QStringLiteral("--memo は edmax にだけ指定できます。"));
     if (parser.isSet(remarks) && command.job != Job::TuruKame)
@@ -98,8 +125,14 @@ Arguments parseArguments(const QStringList& arguments)
         if (rest.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）が指定されていません。"));
         command.listingPath = rest.takeFirst();
-    } else if (!rest.isEmpty()) {
-        command.outputPath = rest.takeFirst();
+        if (command.listingPath.isEmpty())
+            return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
+    } else {
+        command.outputPath = rest.isEmpty() ? defaultOutput(command.job, paths) : rest.takeFirst();
+        if (command.outputPath.isEmpty())
+            return wrong(QStringLiteral("出力ファイル（OUTPUT）に空の文字列が指定されています。"));
+        if (command.outputPath != u"-" && sameFile(command.outputPath, command.storePath))
+            return wrong(QStringLiteral("出力ファイルがアドレス帳データベースと同じファイルです: ") + command.outputPath);
     }
     if (!rest.isEmpty())
         return wrong(QStringLiteral("余分な引数があります: ") + rest.constFirst());
@@ -121,7 +154,7 @@ QString usageText()
     return QStringLiteral(
         "使い方:\n"
         "  paluksen                                   メインメニューを開きます\n"
-        "  paluksen import LISTING                    アドレス帳データを取り込みます（今までのデータはクリアされます）\n"
+        "  paluksen import LISTING                    アドレス帳データを取り込みます（今までのデータは置き換わります）\n"
         "  paluksen csv [OUTPUT]                      CSV 出力（既定: プログラムのフォルダの PalukF02.txt）\n"
         "  paluksen edmax [--memo N] [OUTPUT]         EdMax アドレス帳作成（既定: 常用アドレス.adr）\n"
         "  paluksen turukame [--remarks N] [OUTPUT]   鶴亀アドレス帳作成（既定: AdrBook.txt）\n"
@@ -141,9 +174,9 @@ QString helpText()
            layoutList(kMemoLayouts) + QStringLiteral("\n備考欄の扱い（--remarks N）:\n") + layoutList(kRemarksLayouts) +
            QStringLiteral("\n終了コード:\n"
                           "  0  正常終了\n"
-                          "  1  エラー（アドレス帳データベースまたはファイル）\n"
+                          "  1  エラー（アドレス帳データベースまたはファイル。データは変更していません）\n"
                           "  2  引数の誤り（何も変更していません）\n"
-                          "  3  入力レコードがない、または1件しかない（データはクリアされています）\n");
+                          "  3  入力レコードがない、または1件しかない（今までのデータはそのまま）\n");
 }
 
 QString versionText()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ProgramPaths.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,8 @@ namespace paluksen::cli {
 
 enum class Job { Import, Csv, EdMax, TuruKame };
 
-// One run of the command line, as the arguments ask for it. An empty path stands for the
-// program's own: the store beside the executable, the output file the window would write.
+// One run of the command line, as the arguments ask for it. A path not given is the program's
+// own: the store beside the executable, the output file the window would write.
 struct Command {
     Job job = Job::Csv;
     QString storePath;
@@ -24,8 +26,10 @@ struct Arguments {
     QString wrong; // one line naming the wrong argument, for Kind::Wrong
 };
 
-// Reads the arguments after the program's name. Opens nothing and touches no file.
-Arguments parseArguments(const QStringList& arguments);
+// Reads the arguments after the program's name and fills in the program's own paths. Changes
+// nothing: an empty path (an unset variable in a script) and an output that is the store itself
+// are wrong arguments, so that no mistake can reach the store.
+Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths);
 
 // The commands in brief, printed after a wrong argument.
 QString usageText();

@@ -1,7 +1,8 @@
 #include "cli/CommandLine.h"
+#include "base/Failure.h"
+#include "base/SystemError.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "text/Failure.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -10,13 +11,26 @@ namespace paluksen {
 namespace {
 
 // The terminal takes its own encoding and plain line ends; CR LF belongs to the files and the
-// message boxes.
-void print(std::FILE* stream, QString text)
+// message boxes. Returns whether the stream took the whole text.
+bool print(std::FILE* stream, QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    clearSystemError();
+    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+// Prints what the run has to say on standard output; an output that cannot take it (a full disk,
+// a closed pipe) fails the run like any other file.
+int printResult(const QString& text, int exitCode)
+{
+    if (print(stdout, text))
+        return exitCode;
+    const int number = lastSystemError();
+    print(stderr, failureReportText(FileFailure(number, QStringLiteral("出力ファイルに書き込めませんでした。"),
+                                                QStringLiteral("標準出力\n") + systemErrorText(number))));
+    return cli::kFailure;
 }
 
 } // namespace
@@ -25,14 +39,14 @@ int runCommandLine(int argc, char** argv)
 {
     // No QApplication: the command line must run where there is no display at all.
     QCoreApplication app(argc, argv);
-    const cli::Arguments arguments = cli::parseArguments(QCoreApplication::arguments().mid(1));
+    const cli::Arguments arguments =
+        cli::parseArguments(QCoreApplication::arguments().mid(1),
+                            ProgramPaths::fromExecutable(QCoreApplication::applicationFilePath()));
     switch (arguments.kind) {
     case cli::Arguments::Kind::Help:
-        print(stdout, cli::helpText());
-        return cli::kSuccess;
+        return printResult(cli::helpText(), cli::kSuccess);
     case cli::Arguments::Kind::Version:
-        print(stdout, cli::versionText());
-        return cli::kSuccess;
+        return printResult(cli::versionText(), cli::kSuccess);
     case cli::Arguments::Kind::Wrong:
         print(stderr, QStringLiteral("paluksen: ") + arguments.wrong + QStringLiteral("\n") + cli::usageText());
         return cli::kWrongArgument;
@@ -40,10 +54,12 @@ int runCommandLine(int argc, char** argv)
         break;
     }
     try {
-        const cli::Outcome outcome = cli::runCommand(
-            arguments.command, ProgramPaths::fromExecutable(QCoreApplication::applicationFilePath()));
-        if (!outcome.message.isEmpty())
-            print(outcome.exitCode == cli::kSuccess ? stdout : stderr, outcome.message);
+        const cli::Outcome outcome = cli::runCommand(arguments.command);
+        if (outcome.message.isEmpty())
+            return outcome.exitCode;
+        if (outcome.exitCode == cli::kSuccess)
+            return printResult(outcome.message, outcome.exitCode);
+        print(stderr, outcome.message);
         return outcome.exitCode;
     } catch (const std::exception& failure) {
         // The report the windows' failure box shows; the transaction or the unfinished output

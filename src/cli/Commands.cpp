@@ -14,12 +14,9 @@ namespace paluksen::cli {
 namespace {
 
 // The question the window asks before clearing is answered by the command itself.
-Outcome importListing(store::Connection& store, const QString& listingPath)
+Outcome runImport(store::Connection& store, const QString& listingPath)
 {
-    ListingImport import(store);
-    const ParseResult result = import.readListing(listingPath);
-    // As in the window: an empty or one-line listing still leaves the store cleared.
-    import.commit();
+    const ParseResult result = importListing(store, listingPath);
     return {result.outcome == ParseOutcome::Completed ? kSuccess : kNoRecords, importOutcomeText(result)};
 }
 
@@ -36,32 +33,17 @@ void writeOutput(const QString& path, const std::function<void(LineWriter&)>& wr
     out->commit();
 }
 
-QString outputPath(const Command& command, const ProgramPaths& paths)
-{
-    if (!command.outputPath.isEmpty())
-        return command.outputPath;
-    switch (command.job) {
-    case Job::EdMax:
-        return paths.file(kEdMaxFileName);
-    case Job::TuruKame:
-        return paths.file(kTuruKameFileName);
-    default:
-        return paths.file(kCsvFileName);
-    }
-}
-
 } // namespace
 
-Outcome runCommand(const Command& command, const ProgramPaths& paths)
+Outcome runCommand(const Command& command)
 {
-    store::Connection store =
-        store::openAddressStore(command.storePath.isEmpty() ? paths.store() : command.storePath);
+    store::Connection store = store::openAddressStore(command.storePath);
     if (command.job == Job::Import)
-        return importListing(store, command.listingPath);
+        return runImport(store, command.listingPath);
 
     // Nobody watches a batch run's progress: the texts the windows show are dropped.
     const ShowStatus quiet = [](const QString&) {};
-    const QString path = outputPath(command, paths);
+    const QString& path = command.outputPath;
     switch (command.job) {
     case Job::Csv: {
         store::Cursor rows = openCsvRows(store); // a view that cannot be read fails before the file exists

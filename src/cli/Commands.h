@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cli/Arguments.h"
-#include "text/ProgramPaths.h"
 
 #include <QString>
 
@@ -16,6 +15,6 @@ struct Outcome {
 
 // Runs one import or export through the same core calls as its window. A store or file failure
 // rises as its typed exception, after the transaction or the unfinished file has rolled back.
-Outcome runCommand(const Command& command, const ProgramPaths& paths);
+Outcome runCommand(const Command& command);
 
 } // namespace paluksen::cli

@@ -1,6 +1,6 @@
 #include "gui/FailureReport.h"
 #include "Version.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
 
 namespace paluksen {
 

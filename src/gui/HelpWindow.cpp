@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QUrl>
 
 namespace paluksen {
@@ -16,6 +17,8 @@ HelpWindow::HelpWindow()
     setOpenExternalLinks(true);
     setFont(japaneseFont(10.5));
     resize(640, 560);
+    // A help window is closed as a dialog is, without reaching for the mouse.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::showFile(const QString& path)

@@ -33,12 +33,10 @@ void PalukF01::run()
         return;
     }
 
-    setStatus(QStringLiteral("データクリア"));
-    ListingImport import(context_.store);
-    setStatus(shownPath(path) + QStringLiteral("\r\nから読み込み"));
-    const ParseResult result = import.readListing(path);
-    // An empty or one-line listing still leaves the store empty: the user agreed to the clearing.
-    import.commit();
+    const ParseResult result = importListing(context_.store, path, [&](ImportStage stage) {
+        setStatus(stage == ImportStage::Clearing ? QStringLiteral("データクリア")
+                                                 : shownPath(path) + QStringLiteral("\r\nから読み込み"));
+    });
     tellOutcome(result);
     close();
 }

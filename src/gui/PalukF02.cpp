@@ -1,7 +1,8 @@
 #include "gui/PalukF02.h"
 #include "export/CsvWriter.h"
 #include "export/OutputFiles.h"
-#include "gui/ShellOpen.h"
+
+#include <QDir>
 
 namespace paluksen {
 
@@ -22,7 +23,11 @@ void PalukF02::run()
     LineWriter out(outputPath_);
     writeCsv(rows, out);
     out.commit();
-    ShellOpen(context_.platform, this, outputPath_);
+    if (!context_.platform.shellOpen(this, outputPath_))
+        context_.platform.messageBox(this,
+                                     QStringLiteral("CSV ファイルを作成しました。\r\n") + QDir::toNativeSeparators(outputPath_) +
+                                         QStringLiteral("\r\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"),
+                                     QStringLiteral("処理完了"), MessageStyle::Exclamation);
     close();
 }
 

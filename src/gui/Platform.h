@@ -26,8 +26,9 @@ public:
                                      MessageStyle style) = 0;
     // filter in the "name|pattern|name|pattern" form; empty text when the user cancels.
     virtual QString openFileDialog(QWidget* owner, const QString& title, const QString& filter) = 0;
-    // Shows a file in the program the desktop has for it; returns at once, reports nothing.
-    virtual void shellOpen(QWidget* owner, const QString& path) = 0;
+    // Shows a file in the program the desktop has for it, maximized where the platform can; returns
+    // at once, false where the desktop has no program to hand it to.
+    virtual bool shellOpen(QWidget* owner, const QString& path) = 0;
     virtual void showHelp(QWidget* owner, const QString& helpPath) = 0;
     // Ends the program after a failure has been reported.
     virtual void endProgram(int exitCode) = 0;

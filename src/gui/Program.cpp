@@ -1,7 +1,7 @@
 #include "gui/Program.h"
 #include "gui/FailureReport.h"
 #include "store/AddressStore.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
 
 #include <QDir>
 

@@ -88,15 +88,16 @@ QString QtPlatform::openFileDialog(QWidget* owner, const QString& title, const Q
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPlatform::shellOpen(QWidget* owner, const QString& path)
+bool QtPlatform::shellOpen(QWidget* owner, const QString& path)
 {
 #ifdef Q_OS_WIN
     const HWND window = owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr;
-    ShellExecuteW(window, L"open", reinterpret_cast<const wchar_t*>(path.utf16()), nullptr, nullptr,
-                  SW_SHOWMAXIMIZED);
+    // ShellExecute answers with a number above 32 when it has handed the file on.
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(window, L"open", reinterpret_cast<const wchar_t*>(path.utf16()),
+                                                   nullptr, nullptr, SW_SHOWMAXIMIZED)) > 32;
 #else
     Q_UNUSED(owner);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
 }
 

@@ -16,7 +16,7 @@ public:
     MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
                              MessageStyle style) override;
     QString openFileDialog(QWidget* owner, const QString& title, const QString& filter) override;
-    void shellOpen(QWidget* owner, const QString& path) override;
+    bool shellOpen(QWidget* owner, const QString& path) override;
     void showHelp(QWidget* owner, const QString& helpPath) override;
     void endProgram(int exitCode) override;
 

@@ -4,7 +4,7 @@
 #include "gui/Platform.h"
 #include "gui/WindowRegistry.h"
 #include "store/Sqlite.h"
-#include "text/ProgramPaths.h"
+#include "base/ProgramPaths.h"
 
 #include <QDateTime>
 

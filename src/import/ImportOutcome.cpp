@@ -4,11 +4,13 @@ namespace paluksen {
 
 QString importOutcomeText(const ParseResult& result)
 {
+    // Such a listing is taken for a wrong choice of file: the import rolls back.
+    const QString kept = QStringLiteral("\r\n今までのデータはそのまま残っています。");
     switch (result.outcome) {
     case ParseOutcome::NoLines:
-        return QStringLiteral("入力レコードがありませんでした。");
+        return QStringLiteral("入力レコードがありませんでした。") + kept;
     case ParseOutcome::OneLine:
-        return QStringLiteral("入力レコードが1件しかありませんでした。");
+        return QStringLiteral("入力レコードが1件しかありませんでした。") + kept;
     case ParseOutcome::Completed:
         break;
     }

@@ -7,10 +7,7 @@ namespace {
 
 class StoredAddresses : public AddressSink {
 public:
-    explicit StoredAddresses(store::Connection& store)
-        : appender_(store, store::sql::kAddressTable,
-                    {QStringLiteral("名前"), QStringLiteral("アドレス"), QStringLiteral("会社名"),
-                     QStringLiteral("部署名"), QStringLiteral("役職")})
+    explicit StoredAddresses(store::Connection& store) : appender_(store, store::sql::kAddressTable, store::sql::kAddressColumns)
     {
     }
     void append(const AddressEntry& entry) override
@@ -24,9 +21,7 @@ private:
 
 class StoredMemberships : public GroupSink {
 public:
-    explicit StoredMemberships(store::Connection& store)
-        : appender_(store, store::sql::kGroupTable,
-                    {QStringLiteral("グループ"), QStringLiteral("名前"), QStringLiteral("アドレス")})
+    explicit StoredMemberships(store::Connection& store) : appender_(store, store::sql::kGroupTable, store::sql::kGroupColumns)
     {
     }
     void append(const GroupMembership& membership) override
@@ -40,23 +35,24 @@ private:
 
 } // namespace
 
-ListingImport::ListingImport(store::Connection& store) : store_(store), transaction_(store)
+ParseResult importListing(store::Connection& store, const QString& path, const ShowImportStage& showStage)
 {
-    store_.execute(store::sql::kClearAddresses);
-    store_.execute(store::sql::kClearGroups);
-}
-
-ParseResult ListingImport::readListing(const QString& path)
-{
+    const auto show = [&](ImportStage stage) {
+        if (showStage)
+            showStage(stage);
+    };
     LineReader lines(path);
-    StoredAddresses addresses(store_);
-    StoredMemberships memberships(store_);
-    return parseListing(lines, addresses, memberships);
-}
-
-void ListingImport::commit()
-{
-    transaction_.commit();
+    show(ImportStage::Clearing);
+    store::Transaction transaction(store);
+    store.execute(store::sql::kClearAddresses);
+    store.execute(store::sql::kClearGroups);
+    show(ImportStage::Reading);
+    StoredAddresses addresses(store);
+    StoredMemberships memberships(store);
+    const ParseResult result = parseListing(lines, addresses, memberships);
+    if (result.outcome == ParseOutcome::Completed)
+        transaction.commit();
+    return result;
 }
 
 } // namespace paluksen

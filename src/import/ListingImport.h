@@ -4,24 +4,19 @@
 #include "store/Sqlite.h"
 
 #include <QString>
+#include <functional>
 
 namespace paluksen {
 
+// The steps of an import a window shows the user as they come.
+enum class ImportStage { Clearing, Reading };
+using ShowImportStage = std::function<void(ImportStage)>;
+
 // Replaces the store's content with a listing's, all or nothing: the clearing and every row
-// appended belong to one transaction, so a listing that cannot be read, a full disk or a store
-// held by another program leaves the earlier content whole.
-class ListingImport {
-public:
-    // Begins the transaction and clears both tables.
-    explicit ListingImport(store::Connection& store);
-
-    // Reads the listing into the cleared tables; the file's encoding is decided on opening.
-    ParseResult readListing(const QString& path);
-    void commit();
-
-private:
-    store::Connection& store_;
-    store::Transaction transaction_;
-};
+// appended belong to one transaction, committed only when the listing held records. A listing
+// that cannot be read, is no text, holds no records or only one line, a full disk or a store held
+// by another program leaves the earlier content whole. The file's encoding and line ends are
+// decided before the store is touched.
+ParseResult importListing(store::Connection& store, const QString& path, const ShowImportStage& showStage = {});
 
 } // namespace paluksen

@@ -1,5 +1,5 @@
 #include "store/Sqlite.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -47,14 +47,13 @@ int utf16Bytes(QStringView text)
 
 } // namespace
 
-void throwStoreFailure(sqlite3* db, int resultCode, const QString& context)
+void throwStoreFailure(sqlite3* db, int resultCode, const QString& path, const QString& sql)
 {
     const int primary = resultCode & 0xFF;
-    QString message = db ? QString::fromUtf8(sqlite3_errmsg(db))
-                         : QString::fromUtf8(sqlite3_errstr(resultCode));
-    if (!context.isEmpty())
-        message += QStringLiteral("\n") + context;
-    throw StoreFailure(primary, describe(primary), message);
+    QString engineWords = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
+    if (!sql.isEmpty())
+        engineWords += QStringLiteral("\n") + sql;
+    throw StoreFailure(primary, describe(primary), path, engineWords);
 }
 
 Connection Connection::open(const QString& path, int flags)
@@ -65,7 +64,7 @@ Connection Connection::open(const QString& path, int flags)
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         Connection failed(db, path); // closes the half-opened handle on the way out
-        throwStoreFailure(db, rc, path);
+        throwStoreFailure(db, rc, path, {});
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     return Connection(db, path);
@@ -109,16 +108,16 @@ void Connection::execute(const QString& sql)
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error);
     sqlite3_free(error); // the same words are read again from the handle
     if (rc != SQLITE_OK)
-        throwStoreFailure(db_, rc, sql);
+        throwStoreFailure(db_, rc, path_, sql);
 }
 
 Statement::Statement(Connection& connection, QStringView sql)
-    : db_(connection.handle()), sql_(sql.toString())
+    : db_(connection.handle()), path_(connection.path()), sql_(sql.toString())
 {
     const int rc = sqlite3_prepare16_v3(db_, utf16(sql_), utf16Bytes(sql_), SQLITE_PREPARE_PERSISTENT,
                                         &stmt_, nullptr);
     if (rc != SQLITE_OK)
-        throwStoreFailure(db_, rc, sql_);
+        throwStoreFailure(db_, rc, path_, sql_);
     bound_.resize(static_cast<std::size_t>(sqlite3_bind_parameter_count(stmt_)));
 }
 
@@ -145,7 +144,7 @@ void Statement::bind(int position, const Text& value)
         rc = sqlite3_bind_text(stmt_, position, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
     }
     if (rc != SQLITE_OK)
-        throwStoreFailure(db_, rc, sql_);
+        throwStoreFailure(db_, rc, path_, sql_);
 }
 
 bool Statement::step()
@@ -155,7 +154,7 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throwStoreFailure(db_, rc, sql_);
+    throwStoreFailure(db_, rc, path_, sql_);
 }
 
 void Statement::reset()

@@ -44,7 +44,8 @@ private:
 // so a name that happens to be a keyword, or holds a quote, still names what it says.
 QString quoted(const QStringList& identifiers);
 
-[[noreturn]] void throwStoreFailure(sqlite3* db, int resultCode, const QString& context);
+// The user is told the store's path; the engine's words and the statement go to what() only.
+[[noreturn]] void throwStoreFailure(sqlite3* db, int resultCode, const QString& path, const QString& sql);
 
 // A prepared statement, finalized when it goes.
 class Statement {
@@ -65,6 +66,7 @@ public:
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
+    QString path_;
     QString sql_;
     std::vector<std::string> bound_; // the UTF-8 of each bound text, kept until rebound
 };

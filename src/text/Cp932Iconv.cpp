@@ -1,7 +1,7 @@
 // Code page 932 through glibc's iconv, whose "CP932" table decodes every code as Windows does
 // (Qt's and ICU's converters differ on the control bytes and on U+301C / U+FF5E).
 #include "text/Cp932.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
 
 #include <cerrno>
 #include <cstring>

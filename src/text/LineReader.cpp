@@ -1,8 +1,10 @@
 #include "text/LineReader.h"
 #include "text/Cp932.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
+#include "base/SystemError.h"
 #include "text/WellFormedText.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -121,6 +123,32 @@ std::unique_ptr<PieceDecoder> makeDecoder(TextEncoding encoding)
     return std::make_unique<Cp932PieceDecoder>();
 }
 
+// Whether the bytes from the device's position on hold a CR as a character of their own: any 0D
+// byte in code page 932 (no trail byte is that low) and UTF-8, a 0D unit in UTF-16.
+bool holdsCarriageReturn(QIODevice& device, TextEncoding encoding)
+{
+    const bool wide = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
+    const qsizetype low = encoding == TextEncoding::Utf16BE ? 1 : 0;
+    const qint64 start = device.pos();
+    bool found = false;
+    QByteArray piece;
+    while (!found && !(piece = device.read(kPieceBytes)).isEmpty()) { // an even size keeps the units aligned
+        if (!wide) {
+            found = piece.contains('\r');
+            continue;
+        }
+        for (qsizetype at = piece.indexOf('\r'); at >= 0 && !found; at = piece.indexOf('\r', at + 1)) {
+            const qsizetype other = low == 0 ? at + 1 : at - 1; // the other byte of the unit
+            found = at % 2 == low && other < piece.size() && piece[other] == 0;
+        }
+    }
+    device.seek(start);
+    return found;
+}
+
+// What the user is told of a listing that is no text.
+constexpr int kNotTextNumber = EILSEQ;
+
 } // namespace
 
 EncodingGuess guessEncoding(QIODevice& device)
@@ -180,7 +208,16 @@ LineReader::~LineReader() = default;
 void LineReader::open(const QString& path)
 {
     file_.setFileName(path);
-    errno = 0;
+    // The file is read twice, once to decide its encoding and line ends, so it cannot be a device
+    // or a pipe. Qt would refuse a folder without a word from the system, and in English.
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw FileFailure(EISDIR, QStringLiteral("入力ファイルを開けませんでした。"),
+                          path + QStringLiteral("\nファイルではなくフォルダです。"));
+    if (info.exists() && !info.isFile())
+        throw FileFailure(ESPIPE, QStringLiteral("入力ファイルを開けませんでした。"),
+                          path + QStringLiteral("\n装置やパイプからは読み込めません。ファイルを指定してください。"));
+    clearSystemError();
     if (!file_.open(QIODevice::ReadOnly))
         fail(QStringLiteral("入力ファイルを開けませんでした。"));
 }
@@ -189,13 +226,21 @@ void LineReader::startDecoding(qint64 skipBytes)
 {
     if (skipBytes > 0)
         file_.read(skipBytes);
+    decideLineEnd();
     decoder_ = makeDecoder(encoding_);
+}
+
+void LineReader::decideLineEnd()
+{
+    clearSystemError();
+    lineEnd_ = holdsCarriageReturn(file_, encoding_) ? u'\r' : u'\n';
+    if (file_.error() != QFileDevice::NoError)
+        fail(QStringLiteral("入力ファイルを読み込めませんでした。"));
 }
 
 void LineReader::fail(const QString& description) const
 {
-    throw FileFailure(systemErrorOr(static_cast<int>(file_.error())), description,
-                      file_.fileName() + QStringLiteral("\n") + file_.errorString());
+    throwFileFailure(description, file_, lastSystemError());
 }
 
 bool LineReader::fill()
@@ -207,12 +252,16 @@ bool LineReader::fill()
         pos_ = 0;
     }
     raw_.resize(kPieceBytes);
-    errno = 0;
+    clearSystemError();
     const qint64 got = file_.read(raw_.data(), kPieceBytes);
     if (got < 0)
         fail(QStringLiteral("入力ファイルを読み込めませんでした。"));
     inputDone_ = got == 0;
+    const qsizetype decodedFrom = buffer_.size();
     decoder_->decode(QByteArrayView(raw_.constData(), got), inputDone_, buffer_);
+    if (buffer_.indexOf(QChar(0), decodedFrom) >= 0)
+        throw FileFailure(kNotTextNumber, QStringLiteral("入力ファイルはテキストファイルではありません。"),
+                          file_.fileName() + QStringLiteral("\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"));
     return true;
 }
 
@@ -242,13 +291,13 @@ bool LineReader::atEnd()
 QString LineReader::readLine()
 {
     skipLineFeedAfterCarriageReturn();
-    qsizetype searched = 0; // characters after pos_ known to hold no CR
+    qsizetype searched = 0; // characters after pos_ known to hold no line end
     for (;;) {
-        const qsizetype cr = buffer_.indexOf(u'\r', pos_ + searched);
-        if (cr >= 0) {
-            QString line = buffer_.mid(pos_, cr - pos_);
-            pos_ = cr + 1;
-            lineFeedMayFollow_ = true;
+        const qsizetype end = buffer_.indexOf(lineEnd_, pos_ + searched);
+        if (end >= 0) {
+            QString line = buffer_.mid(pos_, end - pos_);
+            pos_ = end + 1;
+            lineFeedMayFollow_ = lineEnd_ == u'\r';
             return line;
         }
         searched = buffer_.size() - pos_;

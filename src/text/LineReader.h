@@ -18,15 +18,18 @@ public:
 };
 
 // Reads a text file line by line without holding more of it than the current line.
-// A line ends at CR LF or at a CR alone; a LF that follows no CR belongs to the line; the last
-// line may lack its end. The encoding is decided once, when the file is opened: a byte-order
-// mark names it, a file that is valid UTF-8 and either holds a Japanese character or cannot be
-// code page 932 is UTF-8, and everything else is code page 932, the encoding these listings were
-// always saved in.
+// The encoding and the line ends are decided once for the whole file, when it is opened.
+// Encoding: a byte-order mark names it, a file that is valid UTF-8 and either holds a Japanese
+// character or cannot be code page 932 is UTF-8, and everything else is code page 932, the
+// encoding these listings were always saved in.
+// Line ends: in a file that holds a CR, a line ends at CR LF or at a CR alone, and a LF that
+// follows no CR belongs to the line, as the mail clients' listings have always been read; a file
+// without any CR is a Linux text file, whose lines end at LF. The last line may lack its end.
+// A file holding the character U+0000 is no text (a program, a database) and is refused.
 class LineReader : public LineSource {
 public:
     explicit LineReader(const QString& path);
-    // For data that comes with its encoding already known (tests, in-memory callers).
+    // For a file whose encoding is known beforehand (tests, the fuzzer forcing one).
     LineReader(const QString& path, TextEncoding encoding);
     ~LineReader() override;
     LineReader(const LineReader&) = delete;
@@ -39,6 +42,7 @@ public:
 private:
     void open(const QString& path);
     void startDecoding(qint64 skipBytes);
+    void decideLineEnd();
     bool fill();
     void skipLineFeedAfterCarriageReturn();
     [[noreturn]] void fail(const QString& description) const;
@@ -49,6 +53,7 @@ private:
     QByteArray raw_;
     QString buffer_;
     qsizetype pos_ = 0;
+    QChar lineEnd_ = u'\r';
     bool inputDone_ = false;
     bool lineFeedMayFollow_ = false;
 };

@@ -1,7 +1,8 @@
 #include "text/LineWriter.h"
-#include "text/Failure.h"
+#include "base/Failure.h"
+#include "base/SystemError.h"
 
-#include <cerrno>
+#include <QFileInfo>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -13,35 +14,54 @@ namespace {
 constexpr qsizetype kFlushBytes = 64 * 1024;
 }
 
-LineWriter::LineWriter(const QString& path) : file_(path)
+LineWriter::LineWriter(const QString& path)
 {
+    buffer_.reserve(kFlushBytes + 4096);
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        openInPlace(path);
+        return;
+    }
+    replacement_.setFileName(path);
+    clearSystemError();
+    if (replacement_.open(QIODevice::WriteOnly))
+        return;
     // A shared installation may keep the folder read-only and leave the output files writable:
     // there the existing file is rewritten in place, since no temporary file can stand beside it.
-    file_.setDirectWriteFallback(true);
-    errno = 0;
-    if (!file_.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("出力ファイルを作成できませんでした。"));
-    buffer_.reserve(kFlushBytes + 4096);
+    if (target.isFile()) {
+        openInPlace(path);
+        return;
+    }
+    fail(QStringLiteral("出力ファイルを作成できませんでした。"));
 }
 
-LineWriter::LineWriter(StandardOutput) : device_(&standardOutput_)
+void LineWriter::openInPlace(const QString& path)
+{
+    device_ = &inPlace_;
+    inPlace_.setFileName(path);
+    clearSystemError();
+    // Unbuffered: the lines are already gathered here, and each write's failure is seen at once.
+    if (!inPlace_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(QStringLiteral("出力ファイルを作成できませんでした。"));
+}
+
+LineWriter::LineWriter(StandardOutput) : device_(&inPlace_), shownName_(QStringLiteral("標準出力"))
 {
 #ifdef Q_OS_WIN
     // In text mode the C runtime would turn every LF into CR LF, and the CR LF lines into CR CR LF.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::fflush(stdout);
-    errno = 0;
-    // Unbuffered: the lines are already gathered here, and a second buffer would only copy them.
-    if (!standardOutput_.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(QStringLiteral("出力ファイルを作成できませんでした。"));
     buffer_.reserve(kFlushBytes + 4096);
+    clearSystemError();
+    if (!inPlace_.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(QStringLiteral("出力ファイルを作成できませんでした。"));
 }
 
 LineWriter::~LineWriter()
 {
-    if (file_.isOpen())
-        file_.cancelWriting();
+    if (replacement_.isOpen())
+        replacement_.cancelWriting();
 }
 
 void LineWriter::writeLine(QStringView line)
@@ -54,7 +74,7 @@ void LineWriter::writeLine(QStringView line)
 
 void LineWriter::flushBuffer()
 {
-    errno = 0;
+    clearSystemError();
     if (device_->write(buffer_) != buffer_.size())
         fail(QStringLiteral("出力ファイルに書き込めませんでした。"));
     buffer_.clear();
@@ -63,27 +83,24 @@ void LineWriter::flushBuffer()
 void LineWriter::commit()
 {
     flushBuffer();
-    if (device_ == &standardOutput_) {
-        errno = 0;
-        if (!standardOutput_.flush())
-            fail(QStringLiteral("出力ファイルに書き込めませんでした。"));
+    clearSystemError();
+    if (device_ == &replacement_) {
+        if (!replacement_.commit())
+            fail(QStringLiteral("出力ファイルを保存できませんでした。"));
         return;
     }
-    errno = 0;
-    if (!file_.commit())
-        fail(QStringLiteral("出力ファイルを保存できませんでした。"));
+    // Whatever the system still holds back fails here at the latest (a full disk, a closed pipe).
+    inPlace_.close();
+    if (inPlace_.error() != QFileDevice::NoError)
+        fail(QStringLiteral("出力ファイルに書き込めませんでした。"));
 }
 
 void LineWriter::fail(const QString& description)
 {
-    if (device_ == &standardOutput_)
-        throw FileFailure(systemErrorOr(static_cast<int>(standardOutput_.error())), description,
-                          QStringLiteral("標準出力\n") + standardOutput_.errorString());
-    const int number = systemErrorOr(static_cast<int>(file_.error()));
-    const QString detail = file_.fileName() + QStringLiteral("\n") + file_.errorString();
-    if (file_.isOpen())
-        file_.cancelWriting();
-    throw FileFailure(number, description, detail);
+    const int number = lastSystemError(); // before cancelling calls the system again
+    if (replacement_.isOpen())
+        replacement_.cancelWriting();
+    throwFileFailure(description, *device_, number, shownName_);
 }
 
 } // namespace paluksen

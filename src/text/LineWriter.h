@@ -12,9 +12,11 @@ namespace paluksen {
 // Writes an output file line by line in code page 932, CR LF after every line, no byte-order
 // mark. The lines go to a temporary file beside the target, which replaces the target only on
 // commit(); a writer destroyed without commit leaves the earlier file as it was and no
-// temporary file behind, so a failed run never leaves a half-written address book. Where the
-// folder allows no temporary file but the target exists and is writable, the target itself is
-// written: then a failed run leaves what was written so far.
+// temporary file behind, so a failed run never leaves a half-written address book.
+// Two targets are written in place instead, as a shell's redirection would write them: one that
+// is no plain file (a device, a named pipe), which a replacement would turn into a plain file,
+// and an existing writable file in a folder that allows no temporary file (a shared
+// installation). A run that fails there leaves what was written so far.
 class LineWriter {
 public:
     explicit LineWriter(const QString& path);
@@ -30,12 +32,14 @@ public:
     void commit();
 
 private:
+    void openInPlace(const QString& path);
     void flushBuffer();
     [[noreturn]] void fail(const QString& description);
 
-    QSaveFile file_;
-    QFile standardOutput_;
-    QIODevice* device_ = &file_;
+    QSaveFile replacement_;
+    QFile inPlace_;
+    QFileDevice* device_ = &replacement_;
+    QString shownName_; // what a failure names where the device has no file name of its own
     cp932::Encoder encoder_;
     QByteArray buffer_;
 };

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 
 namespace paluksen::test {
@@ -102,6 +104,20 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     press(0); // the help window is no task window
     EXPECT_TRUE(platform_.messages.isEmpty());
     EXPECT_EQ(windows_.count(), 0);
+}
+
+// The help shipped beside the program reads as Japanese is written, with no space where its source
+// breaks a line between sentences; it fits the window's width; Escape closes it.
+TEST(HelpWindowTest, ShippedHelpReadsWellAndEscapeClosesIt)
+{
+    HelpWindow help;
+    help.showFile(QFileInfo(QStringLiteral(PALUKSEN_EXE)).dir().filePath(u"paluksen.hlp"_qs));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    EXPECT_TRUE(help.toPlainText().contains(u"paluksen turukame [--remarks N] [OUTPUT]"_qs));
+    EXPECT_FALSE(help.toPlainText().contains(QRegularExpression(u"[。、] +\\S"_qs)));
+    EXPECT_EQ(help.horizontalScrollBar()->maximum(), 0);
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
 }
 
 // "*.*" lists only names with a dot off Windows: a listing saved without an extension.

@@ -31,8 +31,8 @@ protected:
 };
 
 // Each answer and outcome of an import: what is told, the status while it is, and what the store
-// holds afterwards; every run closes the window. An empty or one-line listing leaves the store
-// empty, as the user agreed to the clearing.
+// holds afterwards; every run closes the window. An empty or one-line listing is taken for a wrong
+// choice of file and leaves the store as it was.
 TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
 {
     const auto done = [](int n) { return Message{QStringLiteral(" %1 行のデータを読み込みました。").arg(n), u"正常終了"_qs, MessageStyle::Information}; };
@@ -47,10 +47,11 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
         {MessageAnswer::No, {}, {}, {}, earlier},
         {MessageAnswer::Yes, {}, {},
          {u"入力ファイルが指定されていません。\r\n処理をキャンセルします。"_qs, u"処理中断"_qs, MessageStyle::Exclamation}, earlier},
-        {MessageAnswer::Yes, u"empty.txt"_qs, "", {u"入力レコードがありませんでした。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation}, {}},
-        {MessageAnswer::Yes, u"one.txt"_qs, "A\r\n", {u"入力レコードが1件しかありませんでした。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, {}},
+        {MessageAnswer::Yes, u"empty.txt"_qs, "", {u"入力レコードがありませんでした。\r\n今までのデータはそのまま残っています。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation}, earlier},
+        {MessageAnswer::Yes, u"one.txt"_qs, "A\r\n", {u"入力レコードが1件しかありませんでした。\r\n今までのデータはそのまま残っています。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, earlier},
         {MessageAnswer::Yes, deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), {u"|A||"_qs}},
         {MessageAnswer::Yes, u"cp932.txt"_qs, cp932::encode(kListing), done(9), kImported},
+        {MessageAnswer::Yes, u"lf.txt"_qs, cp932::encode(QString(kListing).remove(u'\r')), done(9), kImported},
         {MessageAnswer::Yes, u"emoji.txt"_qs, u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), done(3), {u"旅行|太郎|taro@example.jp|"_qs}},
     };
     const Message question{u"この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"_qs, u"実行の確認"_qs, MessageStyle::Question};
@@ -81,36 +82,47 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     const QString good = path(u"good.txt"_qs);
     writeFile(good, cp932::encode(kListing));
     writeFile(path(u"large.txt"_qs), cp932::encode(kListing).repeated(2500));
+    writeFile(path(u"binary.txt"_qs), cp932::encode(kListing).repeated(2500) + '\0'); // rows are in before the NUL
     ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
     QProcess holder; // another program holding the store's write lock
     auto sql = [this](const QString& statement) { return [=, this] { store_.connection().execute(statement); }; };
+    // The user is told the file in Japanese words; the engine's words and its SQL are no help.
+    const auto report = [](int number, const QString& what, const QString& file, const QString& words = {}) {
+        return QStringLiteral("エラーが発生したため、プログラムを終了します。\r\nエラー番号：%1\r\n%2\r\n%3").arg(number).arg(what, file) +
+               (words.isEmpty() ? QString() : u"\r\n"_qs + words);
+    };
+    const QString store = store_.path();
     const struct {
         QString file;
         std::function<void()> before, after;
-        QStringList told;
+        QString told;
     } cases[] = {
-        {u"folder.txt"_qs, [] {}, [] {}, {u"folder.txt"_qs}},
-        {u"gone.txt"_qs, [] {}, [] {}, {path(u"gone.txt"_qs), u"エラー番号：2\r\n"_qs}},
+        {u"folder.txt"_qs, [] {}, [] {}, report(EISDIR, u"入力ファイルを開けませんでした。"_qs, path(u"folder.txt"_qs), u"ファイルではなくフォルダです。"_qs)},
+        {u"gone.txt"_qs, [] {}, [] {}, report(2, u"入力ファイルを開けませんでした。"_qs, path(u"gone.txt"_qs), u"ファイルまたはフォルダが見つかりません。"_qs)},
+        {u"binary.txt"_qs, [] {}, [] {},
+         report(EILSEQ, u"入力ファイルはテキストファイルではありません。"_qs, path(u"binary.txt"_qs),
+                u"NUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"_qs)},
         {good, sql(u"CREATE TRIGGER refuse BEFORE INSERT ON グループ情報 BEGIN SELECT RAISE(ABORT, 'refused'); END"_qs),
-         sql(u"DROP TRIGGER refuse"_qs), {u"refused"_qs}},
+         sql(u"DROP TRIGGER refuse"_qs), report(19, u"アドレス帳データベースの操作に失敗しました。"_qs, store)},
         {u"large.txt"_qs, // a full disk
          [&] {
              const int pages = store::Cursor(store_.connection(), u"PRAGMA page_count").text(0).toInt();
              store_.connection().execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 4));
          },
-         sql(u"PRAGMA max_page_count = 1073741823"_qs), {u"エラー番号：13\r\n"_qs, u"ディスクの空き容量が足りません。"_qs}},
+         sql(u"PRAGMA max_page_count = 1073741823"_qs), report(13, u"ディスクの空き容量が足りません。"_qs, store)},
         {good, // held from BEGIN IMMEDIATE until the shell's input closes
          [&] { holder.start(u"sqlite3"_qs, {store_.path(), u"BEGIN IMMEDIATE"_qs, u".print locked"_qs, u".read /dev/stdin"_qs});
                EXPECT_TRUE(holder.waitForReadyRead(30000)); },
          [&] { holder.closeWriteChannel(), holder.waitForFinished(30000); },
-         {u"エラー番号：5\r\n"_qs, u"アドレス帳データベースは他のプログラムが使用中です。"_qs}},
+         report(5, u"アドレス帳データベースは他のプログラムが使用中です。"_qs, store)},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.told.constLast().toStdString());
+        SCOPED_TRACE(c.told.toStdString());
         c.before();
         QPointer<TaskWindow> window = new PalukF01(context_);
         pressRun(window, {MessageAnswer::Yes}, {path(c.file)});
-        EXPECT_TRUE(platform_.reportedFailure(c.told));
+        EXPECT_TRUE(platform_.reportedFailure());
+        EXPECT_EQ(platform_.messages.constLast().text, c.told);
         EXPECT_EQ(storeContent(store_.connection()), earlier_);
         c.after();
         delete window;
@@ -118,6 +130,18 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     QPointer<TaskWindow> window = new PalukF01(context_);
     pressRun(window, {MessageAnswer::Yes}, {good});
     EXPECT_EQ(storedRows(), kImported);
+}
+
+// Where the desktop has no program for text files, the user learns where the written file is.
+TEST_F(TaskWindowsTest, CsvWithoutAViewerSaysWhereTheFileIs)
+{
+    platform_.desktopOpensFiles = false;
+    QPointer<TaskWindow> window = new PalukF02(context_);
+    pressRun(window);
+    const QString told = u"CSV ファイルを作成しました。\r\n"_qs + QDir::toNativeSeparators(path(u"PalukF02.txt"_qs)) +
+                         u"\r\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs;
+    EXPECT_EQ(platform_.messages, QList<Message>({{told, u"処理完了"_qs, MessageStyle::Exclamation}}));
+    EXPECT_TRUE(window.isNull() && QFile::exists(path(u"PalukF02.txt"_qs)));
 }
 
 // Each export window: its file, its status while the user is told, and the completion message
@@ -180,7 +204,7 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
                 EXPECT_EQ(platform_.shellOpened, message.isEmpty() ? QStringList{output} : QStringList{});
                 continue;
             }
-            EXPECT_TRUE(platform_.reportedFailure({run == u"store" ? u"no_such_table"_qs : output}));
+            EXPECT_TRUE(platform_.reportedFailure({run == u"store" ? store_.path() : output}));
             EXPECT_EQ(folder(), before);
             if (run == u"store")
                 EXPECT_EQ(readFile(output), "an earlier, longer file\r\n");

@@ -30,6 +30,7 @@ public:
     QStringList fileDialogs, shellOpened, helpShown; // title and filter of each dialog
     QList<int> endedWith;
     std::function<void()> whileMessageShown; // to look at the windows behind a box
+    bool desktopOpensFiles = true;
 
     MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
     {
@@ -43,7 +44,7 @@ public:
         fileDialogs << title << filter;
         return take(fileChoices);
     }
-    void shellOpen(QWidget*, const QString& path) override { shellOpened << path; }
+    bool shellOpen(QWidget*, const QString& path) override { return shellOpened << path, desktopOpensFiles; }
     void showHelp(QWidget*, const QString& helpPath) override { helpShown << helpPath; }
     void endProgram(int exitCode) override { endedWith << exitCode; }
 

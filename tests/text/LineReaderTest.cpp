@@ -27,8 +27,12 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         TextEncoding encoding;
         QStringList lines;
     } cases[] = {
-        // A line ends at CR LF or a lone CR; a LF without CR belongs to the line.
+        // A line ends at CR LF or a lone CR, and a LF without CR belongs to the line, as long as the
+        // file holds a CR anywhere; in a file without one a line ends at LF.
         {"line ends", "A\rB\r\n\r\nC\nD\r\r\nE", TextEncoding::Cp932, TextEncoding::Cp932, {"A", "B", "", "C\nD", "", "E"}},
+        {"a CR far behind", "C\nD" + QByteArray(kPiece, 'x') + "\r", {}, TextEncoding::Cp932, {"C\nD" + QString(kPiece, u'x')}},
+        {"LF line ends", "A\n\nB\n", {}, TextEncoding::Cp932, {"A", "", "B"}},
+        {"UTF-16 LF line ends, 0D inside a unit", utf16le(u"\u0D0A\nB"_qs), {}, TextEncoding::Utf16LE, {u"\u0D0A"_qs, "B"}},
         {"empty", "", TextEncoding::Cp932, TextEncoding::Cp932, {}},
         {"CR ends a piece", QByteArray(kPiece - 1, 'x') + "\r\nn\r", TextEncoding::Cp932, TextEncoding::Cp932,
          {QString(kPiece - 1, u'x'), "n"}},

@@ -1,4 +1,4 @@
-#include "text/ProgramPaths.h"
+#include "base/ProgramPaths.h"
 
 #include <QFileInfo>
 

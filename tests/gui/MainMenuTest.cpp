@@ -155,7 +155,7 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     program->mainWindow().close();
 }
 
-// One line for the window and one for each of its controls: name, kind, text, place and size in
+// One line for the window and one for each of its controls: name, kind (of control), text, place and size in
 // pixels, shown or hidden, font, alignment of labels, tooltip. The temporary program folder
 // reads as <dir>.
 QString layoutOf(QWidget& window, const QString& dir)
@@ -164,7 +164,7 @@ QString layoutOf(QWidget& window, const QString& dir)
         const QRect r = w == &window ? QRect(QPoint(), w->size()) : w->geometry();
         text.remove(QChar(0x200B)).replace(QDir::toNativeSeparators(dir), u"<dir>"_qs).replace(u'\n', u"\\n"_qs);
         QString row = QStringLiteral("%1 %2 \"%3\" %4,%5 %6x%7 %8 %9pt%10")
-                          .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()), text)
+                          .arg(w->objectName(), w == &window ? u"window"_qs : QString::fromLatin1(w->metaObject()->className()), text)
                           .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
                           .arg(w->isHidden() ? u"hidden"_qs : u"shown"_qs)
                           .arg(w->font().pointSizeF())

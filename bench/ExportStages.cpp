@@ -2,12 +2,10 @@
 // with nothing else to do.
 #include "Stages.h"
 #include "Stopwatch.h"
-#include "export/CsvWriter.h"
-#include "export/EdMaxWriter.h"
-#include "export/LocalToday.h"
-#include "export/TuruKameWriter.h"
+#include "export/CsvExport.h"
+#include "export/EdMaxExport.h"
+#include "export/TuruKameExport.h"
 #include "store/AddressStore.h"
-#include "text/LineWriter.h"
 
 #include <QDir>
 
@@ -18,17 +16,13 @@
 namespace paluksen::bench {
 namespace {
 
-void ignoreStatus(const QString&) {}
-
-template <typename Write>
-StageResult timedExport(const StagePlace& place, const QString& fileName, Write write)
+template <typename Export>
+StageResult timedExport(const StagePlace& place, const QString& fileName, Export exportTo)
 {
     store::Connection store = store::openAddressStore(importedStore(place));
-    const QString path = QDir(place.dir).filePath(fileName);
+    const OutputTarget target = OutputTarget::file(QDir(place.dir).filePath(fileName));
     Stopwatch watch;
-    LineWriter out(path);
-    write(store, out);
-    out.commit();
+    exportTo(store, target);
     // Rows are those of the view; the writers do not count them, the bare read does.
     return {0, watch.lap()};
 }
@@ -81,24 +75,20 @@ StageResult bareRead(const StagePlace& place)
 StageResult exportCsv(const StagePlace& place)
 {
     return timedExport(place, QStringLiteral("PalukF02.txt"),
-                       [](store::Connection& store, LineWriter& out) {
-                           store::Cursor rows = openCsvRows(store);
-                           writeCsv(rows, out);
-                       });
+                       [](store::Connection& store, const OutputTarget& target) { paluksen::exportCsv(store, target); });
 }
 
 StageResult exportEdMax(const StagePlace& place)
 {
-    return timedExport(place, QStringLiteral("常用アドレス.adr"), [](store::Connection& store, LineWriter& out) {
-        writeEdMax(store, out, u'1', ignoreStatus);
+    return timedExport(place, QStringLiteral("常用アドレス.adr"), [](store::Connection& store, const OutputTarget& target) {
+        paluksen::exportEdMax(store, target, MemoLayout::TabbedDepartmentAndTitle);
     });
 }
 
 StageResult exportTuruKame(const StagePlace& place)
 {
-    return timedExport(place, QStringLiteral("AdrBook.txt"), [](store::Connection& store, LineWriter& out) {
-        LocalToday today; // the system clock, as the window has it
-        writeTuruKame(store, out, u'1', today, ignoreStatus);
+    return timedExport(place, QStringLiteral("AdrBook.txt"), [](store::Connection& store, const OutputTarget& target) {
+        paluksen::exportTuruKame(store, target, RemarksLayout::DepartmentAndTitle); // the system clock, as the window has it
     });
 }
 

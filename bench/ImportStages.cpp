@@ -34,7 +34,7 @@ struct Value {
     bool null = false;
 };
 
-Value valueOf(const store::Text& text)
+Value valueOf(const store::NullableText& text)
 {
     return text ? Value{text->toStdString(), false} : Value{{}, true};
 }

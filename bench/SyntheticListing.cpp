@@ -17,7 +17,7 @@ ListingShape writeSyntheticListing(const QString& path, qint64 lines)
     std::mt19937_64 random(20240611);
     const auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
     const auto pick = [&](const QStringList& list) { return list[random() % list.size()]; };
-    LineWriter out(path);
+    LineWriter out(OutputTarget::file(path));
     ListingShape shape;
     const auto line = [&](const QString& text) { out.writeLine(text), ++shape.lines; };
     std::vector<std::pair<QString, QString>> persons;

@@ -2,9 +2,9 @@
 // does, and once more in the encoding its first byte names (detection hardly ever picks UTF-16
 // for mutated bytes). paluksen_fuzz_data_path also imports it into a fresh store and writes every
 // address book. A broken invariant aborts, which libFuzzer reports and keeps the input for.
-#include "export/CsvWriter.h"
-#include "export/EdMaxWriter.h"
-#include "export/TuruKameWriter.h"
+#include "export/CsvExport.h"
+#include "export/EdMaxExport.h"
+#include "export/TuruKameExport.h"
 #include "import/ListingImport.h"
 #include "store/AddressStore.h"
 #include "base/Failure.h"
@@ -21,7 +21,7 @@ using namespace paluksen;
 
 namespace {
 
-using Rows = QList<QList<store::Text>>;
+using Rows = QList<QList<store::NullableText>>;
 
 void require(bool holds, const char* invariant)
 {
@@ -89,7 +89,7 @@ std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes,
             "the outcome agrees with the number of lines");
     for (const Rows& table : {rows.addresses, rows.memberships})
         for (const auto& row : table)
-            for (const store::Text& value : row)
+            for (const store::NullableText& value : row)
                 require(!value || QStringView(*value).isValidUtf16(), "every value is well-formed text");
     return rows;
 }
@@ -118,18 +118,15 @@ void throughTheStore(const QString& path, const Recorder& parsed)
                 stored(store::sql::kGroupTable, store::sql::kGroupColumns) == parsed.memberships,
             "the store gives back exactly the rows it was handed");
 
-    // Every address book is written from what the store holds, one after another into one file;
-    // the golden files check the bytes. A fixed day keeps a run repeatable, as libFuzzer needs.
-    const ShowStatus ignore = [](const QString&) {};
-    LocalToday today([] { return QDateTime(QDate(2024, 2, 29), QTime(12, 0)).toMSecsSinceEpoch(); });
-    LineWriter out(tempPath("out.txt"));
-    store::Cursor csv = openCsvRows(store);
-    writeCsv(csv, out);
-    for (char layout = '1'; layout <= '8'; ++layout) {
-        writeEdMax(store, out, QLatin1Char(layout), ignore);
-        writeTuruKame(store, out, QLatin1Char(std::min(layout, '5')), today, ignore);
-    }
-    out.commit();
+    // Every address book is written from what the store holds; the golden files check the bytes.
+    // A fixed day keeps a run repeatable, as libFuzzer needs.
+    const auto day = [] { return QDateTime(QDate(2024, 2, 29), QTime(12, 0)).toMSecsSinceEpoch(); };
+    const OutputTarget out = OutputTarget::file(tempPath("out.txt"));
+    exportCsv(store, out);
+    for (std::size_t layout = 0; layout < kMemoLayouts.size(); ++layout)
+        exportEdMax(store, out, MemoLayout(layout));
+    for (std::size_t layout = 0; layout < kRemarksLayouts.size(); ++layout)
+        exportTuruKame(store, out, RemarksLayout(layout), day);
 }
 #endif
 

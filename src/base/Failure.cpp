@@ -2,6 +2,7 @@
 #include "base/SystemError.h"
 
 #include <QFileDevice>
+#include <cerrno>
 #include <new>
 
 namespace paluksen {
@@ -23,6 +24,11 @@ void throwFileFailure(const QString& description, const QFileDevice& file, int s
                       file.errorString());
 }
 
+void throwFolderFailure(const QString& description, const QString& path)
+{
+    throw FileFailure(EISDIR, description, path + QStringLiteral("\nファイルではなくフォルダです。"));
+}
+
 namespace {
 constexpr int kOutOfMemoryNumber = 7;
 }
@@ -41,9 +47,9 @@ QString failureReportText(const std::exception& failure)
         description = QStringLiteral("メモリが不足しています。");
         detail.clear();
     }
-    QString text = QStringLiteral("エラー番号：%1\r\n").arg(number) + description;
+    QString text = QStringLiteral("エラー番号：%1\n").arg(number) + description;
     if (!detail.isEmpty())
-        text += QStringLiteral("\r\n") + QString(detail).replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        text += QStringLiteral("\n") + detail;
     return text;
 }
 

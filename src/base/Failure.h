@@ -46,6 +46,9 @@ public:
 [[noreturn]] void throwFileFailure(const QString& description, const QFileDevice& file, int systemNumber,
                                    const QString& shownName = {});
 
+// A folder where a file should be: Qt refuses it without a word from the system, and in English.
+[[noreturn]] void throwFolderFailure(const QString& description, const QString& path);
+
 // What the user is told of any failure that ends a run: the error number, the Japanese
 // description and the detail, one to a line. Both front ends say the same words, the windows in
 // a stop box and the command line on standard error.

@@ -1,22 +1,37 @@
 #include "cli/Arguments.h"
-#include "Version.h"
+#include "base/ProgramVersion.h"
 #include "base/SameFile.h"
-#include "export/OutputFiles.h"
+#include "base/TaskNames.h"
+#include "export/EdMaxExport.h"
+#include "export/TuruKameExport.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
+#include <span>
 
 namespace paluksen::cli {
 namespace {
 
-struct JobName {
-    const char* name;
+// Each command, the window whose job it does, and the option choosing its layout, if any.
+struct JobSpec {
+    QLatin1StringView command;
     Job job;
+    const TaskNames& names;
+    QLatin1StringView arguments; // as the usage shows them
+    QLatin1StringView layoutOption;
+    const QString* layoutsCaption;
+    std::span<const LayoutEntry> layouts;
 };
-constexpr JobName kJobs[] = {
-    {"import", Job::Import}, {"csv", Job::Csv}, {"edmax", Job::EdMax}, {"turukame", Job::TuruKame}};
+const JobSpec kJobs[] = {
+    {QLatin1StringView("import"), Job::Import, kImportTask, QLatin1StringView("LISTING"), {}, nullptr, {}},
+    {QLatin1StringView("csv"), Job::Csv, kCsvTask, QLatin1StringView("[OUTPUT]"), {}, nullptr, {}},
+    {QLatin1StringView("edmax"), Job::EdMax, kEdMaxTask, QLatin1StringView("[--memo N] [OUTPUT]"),
+     QLatin1StringView("memo"), &kMemoLayoutsCaption, kMemoLayouts},
+    {QLatin1StringView("turukame"), Job::TuruKame, kTuruKameTask, QLatin1StringView("[--remarks N] [OUTPUT]"),
+     QLatin1StringView("remarks"), &kRemarksLayoutsCaption, kRemarksLayouts},
+};
 
 Arguments wrong(const QString& line)
 {
@@ -25,16 +40,16 @@ Arguments wrong(const QString& line)
     return result;
 }
 
-// The layout is the first character of the list entry the window would show at that place, so
-// the command line and the window cannot come to mean different things by the same number.
-bool chooseLayout(const QString& value, const QStringList& entries, QChar& layout)
+// The layout is the entry the window would show at that place in its list, so the command line
+// and the window cannot come to mean different things by the same number.
+bool chooseLayout(const QString& value, std::span<const LayoutEntry> layouts, int& layout)
 {
     bool number = false;
     const int n = value.toInt(&number);
     // Plain digits only: "+3", " 3" or "03" would be a guess at what the user meant.
-    if (!number || value != QString::number(n) || n < 1 || n > entries.size())
+    if (!number || value != QString::number(n) || n < 1 || n > static_cast<int>(layouts.size()))
         return false;
-    layout = entries.at(n - 1).front();
+    layout = n - 1;
     return true;
 }
 
@@ -49,38 +64,22 @@ QString typedOption(const QStringList& arguments, const QString& name)
     return name;
 }
 
-QString defaultOutput(Job job, const ProgramPaths& paths)
-{
-    switch (job) {
-    case Job::EdMax:
-        return paths.file(kEdMaxFileName);
-    case Job::TuruKame:
-        return paths.file(kTuruKameFileName);
-    default:
-        return paths.file(kCsvFileName);
-    }
-}
-
-QString layoutList(const QStringList& entries)
-{
-    QString text;
-    for (const QString& entry : entries)
-        text += QStringLiteral("  ") + entry + QStringLiteral("\n");
-    return text;
-}
-
 } // namespace
 
 Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths)
 {
     const QCommandLineOption store(QStringLiteral("store"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption memo(QStringLiteral("memo"), QString(), QStringLiteral("N"));
-    const QCommandLineOption remarks(QStringLiteral("remarks"), QString(), QStringLiteral("N"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({store, memo, remarks, help, version});
+    parser.addOptions({store, help, version});
+    QStringList valueOptions{store.names().constFirst()};
+    for (const JobSpec& job : kJobs)
+        if (!job.layoutOption.isEmpty()) {
+            parser.addOption(QCommandLineOption(job.layoutOption, QString(), QStringLiteral("N")));
+            valueOptions << job.layoutOption;
+        }
 
     // The parser's own error texts are English; each case is named here instead.
     if (!parser.parse(QStringList{QStringLiteral("paluksen")} + arguments)) {
@@ -98,16 +97,16 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
         return Arguments{Arguments::Kind::Help, {}, {}};
     if (parser.isSet(version))
         return Arguments{Arguments::Kind::Version, {}, {}};
-    for (const QCommandLineOption* option : {&store, &memo, &remarks})
-        if (parser.values(*option).size() > 1)
-            return wrong(QStringLiteral("--") + option->names().constFirst() + QStringLiteral(" が2回以上指定されています。"));
+    for (const QString& option : valueOptions)
+        if (parser.values(option).size() > 1)
+            return wrong(QStringLiteral("--") + option + QStringLiteral(" が2回以上指定されています。"));
 
     QStringList rest = parser.positionalArguments();
     if (rest.isEmpty())
         return wrong(QStringLiteral("コマンドが指定されていません。"));
     const QString name = rest.takeFirst();
-    const auto* job = std::find_if(std::begin(kJobs), std::end(kJobs),
-                                   [&](const JobName& j) { return name == QLatin1String(j.name); });
+    const JobSpec* job =
+        std::find_if(std::begin(kJobs), std::end(kJobs), [&](const JobSpec& spec) { return name == spec.command; });
     if (job == std::end(kJobs))
         return wrong(QStringLiteral("知らないコマンドです: ") + name);
 
@@ -117,10 +116,9 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     if (parser.isSet(store) && parser.value(store).isEmpty())
         return wrong(QStringLiteral("--store に空の文字列が指定されています。"));
     command.storePath = parser.isSet(store) ? parser.value(store) : paths.store();
-    if (parser.isSet(memo) && command.job != Job::EdMax)
-        return wrong(QStringLiteral("--memo は edmax にだけ指定できます。"));
-    if (parser.isSet(remarks) && command.job != Job::TuruKame)
-        return wrong(QStringLiteral("--remarks は turukame にだけ指定できます。"));
+    for (const JobSpec& other : kJobs)
+        if (&other != job && !other.layoutOption.isEmpty() && parser.isSet(other.layoutOption))
+            return wrong(QStringLiteral("--%1 は %2 にだけ指定できます。").arg(other.layoutOption, other.command));
     if (command.job == Job::Import) {
         if (rest.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）が指定されていません。"));
@@ -128,64 +126,65 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
         if (command.listingPath.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
     } else {
-        command.outputPath = rest.isEmpty() ? defaultOutput(command.job, paths) : rest.takeFirst();
-        if (command.outputPath.isEmpty())
+        const QString output = rest.isEmpty() ? paths.file(job->names.fileName) : rest.takeFirst();
+        if (output.isEmpty())
             return wrong(QStringLiteral("出力ファイル（OUTPUT）に空の文字列が指定されています。"));
-        if (command.outputPath != u"-" && sameFile(command.outputPath, command.storePath))
-            return wrong(QStringLiteral("出力ファイルがアドレス帳データベースと同じファイルです: ") + command.outputPath);
+        if (output != u"-" && sameFile(output, command.storePath))
+            return wrong(QStringLiteral("出力ファイルがアドレス帳データベースと同じファイルです: ") + output);
+        command.output = output == u"-" ? OutputTarget::standardOutput() : OutputTarget::file(output);
     }
     if (!rest.isEmpty())
         return wrong(QStringLiteral("余分な引数があります: ") + rest.constFirst());
 
-    if (command.job == Job::EdMax && !chooseLayout(parser.isSet(memo) ? parser.value(memo) : QStringLiteral("1"),
-                                                   kMemoLayouts, command.layout))
-        return wrong(QStringLiteral("--memo には 1 から %1 の番号を指定してください: ").arg(kMemoLayouts.size()) +
-                     parser.value(memo));
-    if (command.job == Job::TuruKame &&
-        !chooseLayout(parser.isSet(remarks) ? parser.value(remarks) : QStringLiteral("1"), kRemarksLayouts,
-                      command.layout))
-        return wrong(QStringLiteral("--remarks には 1 から %1 の番号を指定してください: ").arg(kRemarksLayouts.size()) +
-                     parser.value(remarks));
+    if (!job->layoutOption.isEmpty()) {
+        const QString value = parser.isSet(job->layoutOption) ? parser.value(job->layoutOption) : QStringLiteral("1");
+        if (!chooseLayout(value, job->layouts, command.layout))
+            return wrong(QStringLiteral("--%1 には 1 から %2 の番号を指定してください: ")
+                             .arg(job->layoutOption)
+                             .arg(job->layouts.size()) +
+                         value);
+    }
     return result;
 }
 
 QString usageText()
 {
-    return QStringLiteral(
-        "使い方:\n"
-        "  paluksen                                   メインメニューを開きます\n"
-        "  paluksen import LISTING                    アドレス帳データを取り込みます（今までのデータは置き換わります）\n"
-        "  paluksen csv [OUTPUT]                      CSV 出力（既定: プログラムのフォルダの PalukF02.txt）\n"
-        "  paluksen edmax [--memo N] [OUTPUT]         EdMax アドレス帳作成（既定: 常用アドレス.adr）\n"
-        "  paluksen turukame [--remarks N] [OUTPUT]   鶴亀アドレス帳作成（既定: AdrBook.txt）\n"
-        "どのコマンドにも: --store FILE, --help, --version。OUTPUT に - を指定すると標準出力に書き出します。\n");
+    QString text = QStringLiteral("使い方:\n  %1メインメニューを開きます\n").arg(u"paluksen"_qs, -43);
+    for (const JobSpec& job : kJobs) {
+        const QString note = job.job == Job::Import
+                                 ? QStringLiteral("今までのデータは置き換わります")
+                                 : QStringLiteral("既定: プログラムのフォルダの ") + job.names.fileName;
+        text += QStringLiteral("  %1%2（%3）\n")
+                    .arg(QStringLiteral("paluksen %1 %2").arg(job.command, job.arguments), -43)
+                    .arg(job.names.caption, note);
+    }
+    return text + QStringLiteral("どのコマンドにも: --store FILE, --help, --version。OUTPUT に - を指定すると標準出力に書き出します。\n");
 }
 
 QString helpText()
 {
-    return versionText() + QStringLiteral("\n") + usageText() +
-           QStringLiteral("\nオプション:\n"
-                          "  --store FILE   アドレス帳データベース（既定: プログラムと同じフォルダのもの）\n"
-                          "  --memo N       メモ欄の扱い（edmax、既定 1）\n"
-                          "  --remarks N    備考欄の扱い（turukame、既定 1）\n"
-                          "  --help         この説明を表示します\n"
-                          "  --version      バージョンを表示します\n"
-                          "\nメモ欄の扱い（--memo N）:\n") +
-           layoutList(kMemoLayouts) + QStringLiteral("\n備考欄の扱い（--remarks N）:\n") + layoutList(kRemarksLayouts) +
-           QStringLiteral("\n終了コード:\n"
-                          "  0  正常終了\n"
-                          "  1  エラー（アドレス帳データベースまたはファイル。データは変更していません）\n"
-                          "  2  引数の誤り（何も変更していません）\n"
-                          "  3  入力レコードがない、または1件しかない（今までのデータはそのまま）\n");
-}
-
-QString versionText()
-{
-    return QStringLiteral("%1 %2.%3.%4\n")
-        .arg(QLatin1String(kProgramTitle))
-        .arg(kVersionMajor)
-        .arg(kVersionMinor)
-        .arg(kVersionPatch);
+    QString text = programVersionText() + QStringLiteral("\n\n") + usageText() +
+                   QStringLiteral("\nオプション:\n"
+                                  "  --store FILE   アドレス帳データベース（既定: プログラムと同じフォルダのもの）\n");
+    for (const JobSpec& job : kJobs)
+        if (!job.layoutOption.isEmpty())
+            text += QStringLiteral("  %1%2（%3、既定 1）\n")
+                        .arg(QStringLiteral("--%1 N").arg(job.layoutOption), -15)
+                        .arg(*job.layoutsCaption, job.command);
+    text += QStringLiteral("  --help         この説明を表示します\n"
+                           "  --version      バージョンを表示します\n");
+    for (const JobSpec& job : kJobs) {
+        if (job.layoutOption.isEmpty())
+            continue;
+        text += QStringLiteral("\n%1（--%2 N）:\n").arg(*job.layoutsCaption, job.layoutOption);
+        for (const LayoutEntry& entry : job.layouts)
+            text += QStringLiteral("  ") + entry.listText + u'\n';
+    }
+    return text + QStringLiteral("\n終了コード:\n"
+                                 "  0  正常終了\n"
+                                 "  1  エラー（アドレス帳データベースまたはファイル。データは変更していません）\n"
+                                 "  2  引数の誤り（何も変更していません）\n"
+                                 "  3  入力レコードがない、または1件しかない（今までのデータはそのまま）\n");
 }
 
 } // namespace paluksen::cli

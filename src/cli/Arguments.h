@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/ProgramPaths.h"
+#include "text/LineWriter.h"
 
-#include <QChar>
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +16,8 @@ struct Command {
     Job job = Job::Csv;
     QString storePath;
     QString listingPath; // import only
-    QString outputPath;  // exports only; "-" for standard output
-    QChar layout;        // the first character of the chosen list entry (edmax, turukame)
+    OutputTarget output; // exports only
+    int layout = 0;      // the place in the job's layout list: a MemoLayout or a RemarksLayout
 };
 
 struct Arguments {
@@ -35,6 +35,5 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
 QString usageText();
 // The commands, the options, the layouts with their list texts and the exit codes.
 QString helpText();
-QString versionText();
 
 } // namespace paluksen::cli

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "base/Failure.h"
+#include "base/ProgramVersion.h"
 #include "base/SystemError.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
@@ -10,11 +11,9 @@
 namespace paluksen {
 namespace {
 
-// The terminal takes its own encoding and plain line ends; CR LF belongs to the files and the
-// message boxes. Returns whether the stream took the whole text.
+// The terminal takes its own encoding. Returns whether the stream took the whole text.
 bool print(std::FILE* stream, QString text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     clearSystemError();
@@ -46,7 +45,7 @@ int runCommandLine(int argc, char** argv)
     case cli::Arguments::Kind::Help:
         return printResult(cli::helpText(), cli::kSuccess);
     case cli::Arguments::Kind::Version:
-        return printResult(cli::versionText(), cli::kSuccess);
+        return printResult(programVersionText(), cli::kSuccess);
     case cli::Arguments::Kind::Wrong:
         print(stderr, QStringLiteral("paluksen: ") + arguments.wrong + QStringLiteral("\n") + cli::usageText());
         return cli::kWrongArgument;

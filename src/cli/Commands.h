@@ -13,7 +13,7 @@ struct Outcome {
     QString message; // for standard output on success, standard error otherwise; may be empty
 };
 
-// Runs one import or export through the same core calls as its window. A store or file failure
+// Runs one import or export through the same core call as its window. A store or file failure
 // rises as its typed exception, after the transaction or the unfinished file has rolled back.
 Outcome runCommand(const Command& command);
 

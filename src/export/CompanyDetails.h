@@ -3,16 +3,29 @@
 #include "store/Sqlite.h"
 
 #include <QString>
+#include <optional>
 
 namespace paluksen {
 
-// What follows the company when a person's company details are written comma-separated.
-enum class CompanyWith { DepartmentAndTitle, Department, Title, Nothing };
-
-// Appends the company of the cursor's row, always, even when empty, then the department and
-// the title that `with` names, each after a comma and only when not empty. With both, an empty
-// department is still written before a title, so the title always stands in the third place.
+// How an address book carries a person's company, department and title in one field: the company
+// always, even when empty, then the department and the title where chosen.
+//   Tab:   each chosen one after a TAB, even when empty, so the mail client finds it by its place.
+//   Comma: each chosen one after a comma, only when not empty; with both chosen, an empty
+//          department is still written before a title, so the title always stands third.
 // Null reads as empty; a value of spaces is not empty.
-void appendCompanyDetails(QString& line, CompanyWith with, const store::Cursor& row);
+struct CompanyDetails {
+    enum class Separator { Tab, Comma } separator;
+    bool department;
+    bool title;
+};
+
+void appendCompanyDetails(QString& line, const CompanyDetails& details, const store::Cursor& row);
+
+// One entry of an address book window's layout list: the text the user picks, and what it
+// writes of the company details (no field at all where there are none).
+struct LayoutEntry {
+    QString listText;
+    std::optional<CompanyDetails> details;
+};
 
 } // namespace paluksen

@@ -30,7 +30,7 @@ std::unique_ptr<Program> Program::start(Platform& platform, const QString& execu
     std::unique_ptr<Program> program;
     const bool started = runGuarded(platform, [&] {
         program.reset(new Program(platform, enterProgramDir(executablePath)));
-        program->main_ = std::make_unique<PalukF00>(program->context_);
+        program->main_ = std::make_unique<MainMenu>(program->context_);
         addTaskWindows(*program->main_);
         program->main_->show();
     });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/PalukF00.h"
+#include "gui/MainMenu.h"
 #include "gui/Platform.h"
 #include "gui/TaskContext.h"
 #include "gui/WindowRegistry.h"
@@ -18,7 +18,7 @@ public:
     // reported (and the program asked to end) before any window is shown; null then.
     static std::unique_ptr<Program> start(Platform& platform, const QString& executablePath);
 
-    PalukF00& mainWindow() { return *main_; }
+    MainMenu& mainWindow() { return *main_; }
     const ProgramPaths& paths() const { return context_.paths; }
 
 private:
@@ -27,11 +27,11 @@ private:
     store::Connection store_;
     WindowRegistry windows_;
     TaskContext context_;
-    std::unique_ptr<PalukF00> main_;
+    std::unique_ptr<MainMenu> main_;
 };
 
 // Connects the main menu's numbered buttons to their task windows.
-void addTaskWindows(PalukF00& menu);
+void addTaskWindows(MainMenu& menu);
 
 // The program with its windows: start-up, then Qt's event loop until the last window closes.
 int runWindows(int argc, char** argv);

@@ -26,8 +26,7 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
 {
     QMessageBox box(owner);
     box.setWindowTitle(title);
-    // The texts carry the CR LF line breaks the program has always used; Qt breaks at LF.
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(text);
     switch (style) {
     case MessageStyle::Question:
         box.setIcon(QMessageBox::Question);

@@ -9,15 +9,27 @@
 
 namespace paluksen {
 
-TaskWindow::TaskWindow(TaskContext& context, const QString& name, const QString& caption,
-                       int clientWidthTwips, int clientHeightTwips)
-    : context_(context), status_(topLeftLabel(QString(), this, QRect())), run_(commandButton(QStringLiteral("処理実行"), this))
+namespace {
+constexpr int kWidth = 4680;
+constexpr int kStatusLeft = 300;
+constexpr int kStatusWidth = 4000;
+constexpr int kRunLeft = 2500;
+constexpr int kRunWidth = 1800;
+constexpr int kRunHeight = 400;
+} // namespace
+
+TaskWindow::TaskWindow(TaskContext& context, const TaskNames& names, const TaskWindowLayout& layout)
+    : context_(context),
+      status_(topLeftLabel(QString(), this,
+                           twipsRect(kStatusLeft, layout.statusTop, kStatusWidth, layout.statusHeight))),
+      run_(commandButton(QStringLiteral("処理実行"), this))
 {
-    setObjectName(name);
-    setWindowTitle(caption);
+    setObjectName(names.window);
+    setWindowTitle(names.caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(japaneseFont(9));
-    setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
+    setFixedSize(twipsSize(kWidth, layout.clientHeight));
+    run_->setGeometry(twipsRect(kRunLeft, layout.runTop, kRunWidth, kRunHeight));
     status_->setObjectName(QStringLiteral("状況表示"));
     status_->setWordWrap(true);
     // A path is shown as it is typed: a folder named "<b>" must not turn the label bold.
@@ -31,20 +43,9 @@ TaskWindow::TaskWindow(TaskContext& context, const QString& name, const QString&
     context_.windows.loaded(this);
 }
 
-void TaskWindow::placeStatusLabel(int left, int top, int width, int height)
-{
-    status_->setGeometry(twipsRect(left, top, width, height));
-}
-
-void TaskWindow::placeRunButton(int left, int top, int width, int height)
-{
-    run_->setGeometry(twipsRect(left, top, width, height));
-}
-
 void TaskWindow::setStatus(const QString& text)
 {
-    // Labels break lines at LF; the texts carry CR LF.
-    status_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    status_->setText(text);
     fitStatus();
     status_->show();
     repaint();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TaskNames.h"
 #include "gui/TaskContext.h"
 
 #include <QLabel>
@@ -8,23 +9,30 @@
 
 namespace paluksen {
 
+// Where a task window's two standard controls stand, in twips. Every task window is 4680 wide,
+// its status label 4000 wide from 300, its run button 1800 by 400 from 2500; only the window's
+// height and the tops and the label's height differ.
+struct TaskWindowLayout {
+    int clientHeight;
+    int statusTop;
+    int statusHeight;
+    int runTop;
+};
+
 // The pattern every task window follows: a status label and a run button; the run disables
 // the button, repaints after every status change, and ends by closing (unloading) the window.
 class TaskWindow : public QWidget {
     Q_OBJECT
 public:
-    TaskWindow(TaskContext& context, const QString& name, const QString& caption, int clientWidthTwips,
-               int clientHeightTwips);
+    TaskWindow(TaskContext& context, const TaskNames& names, const TaskWindowLayout& layout);
 
 protected:
-    // Places the two standard controls; the windows differ only in where they stand.
-    void placeStatusLabel(int left, int top, int width, int height);
-    void placeRunButton(int left, int top, int width, int height);
     // Sets the status text and repaints at once: the run holds the thread, so nothing else would.
     void setStatus(const QString& text);
     // A path as the user's platform writes it ("\\" on Windows), free to wrap anywhere.
     static QString shownPath(const QString& path);
-    // The press of the run button: disables it and runs the job under the failure guard.
+    // The job, run when the run button is pressed, after the button is disabled, under the
+    // failure guard; it ends by closing the window.
     virtual void run() = 0;
     void closeEvent(QCloseEvent* event) override;
 

@@ -5,7 +5,7 @@ namespace paluksen {
 QString importOutcomeText(const ParseResult& result)
 {
     // Such a listing is taken for a wrong choice of file: the import rolls back.
-    const QString kept = QStringLiteral("\r\n今までのデータはそのまま残っています。");
+    const QString kept = QStringLiteral("\n今までのデータはそのまま残っています。");
     switch (result.outcome) {
     case ParseOutcome::NoLines:
         return QStringLiteral("入力レコードがありませんでした。") + kept;

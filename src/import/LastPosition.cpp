@@ -1,4 +1,4 @@
-#include "import/ListingParser.h"
+#include "import/LastPosition.h"
 
 namespace paluksen {
 namespace {
@@ -16,7 +16,7 @@ qsizetype characterCount(QStringView text)
 
 // One backward search instead of trying every start position in turn: the same answer, but a
 // long member line costs one pass over it rather than one pass per character.
-qsizetype LastPosition(QStringView text, QStringView pattern)
+qsizetype lastPosition(QStringView text, QStringView pattern)
 {
     if (text.isEmpty() || pattern.size() > text.size())
         return -1;

@@ -1,4 +1,5 @@
 #include "import/ListingParser.h"
+#include "import/LastPosition.h"
 
 #include <algorithm>
 
@@ -67,7 +68,7 @@ void applyDetail(QStringView line, AddressEntry& entry)
 GroupMembership member(const QString& group, QStringView line)
 {
     const QStringView afterIndent = rest(line, 2);
-    const qsizetype open = LastPosition(line, u"(");
+    const qsizetype open = lastPosition(line, u"(");
     if (open == -1)
         return {group, text(withoutTrailingSpaces(afterIndent)), QStringLiteral("")};
     // The position counts characters; a line of code page 932 text, which has no pairs, is

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Text.h"
+#include "store/NullableText.h"
 #include "text/LineSource.h"
 
 #include <QString>
@@ -10,11 +10,11 @@ namespace paluksen {
 
 // One person of the listing: a row of アドレス情報. Null is an unassigned column.
 struct AddressEntry {
-    store::Text name;
-    store::Text address;
-    store::Text company;
-    store::Text department;
-    store::Text title;
+    store::NullableText name;
+    store::NullableText address;
+    store::NullableText company;
+    store::NullableText department;
+    store::NullableText title;
 };
 
 // One member of one group: a row of グループ情報. Always assigned.
@@ -42,9 +42,6 @@ struct ParseResult {
     ParseOutcome outcome;
     qint64 lineCount;
 };
-
-// Position (from 1) of the last occurrence of pattern in text, or -1.
-qsizetype LastPosition(QStringView text, QStringView pattern);
 
 ParseResult parseListing(LineSource& lines, AddressSink& addresses, GroupSink& groups);
 

@@ -7,34 +7,44 @@
 
 namespace paluksen::store {
 
-// The store's tables, columns and statements, written once for every room that uses them.
+// The store's tables, columns and statements: every statement is built from the names here.
 namespace sql {
+namespace column {
+inline const QString kGroup = QStringLiteral("グループ");
+inline const QString kName = QStringLiteral("名前");
+inline const QString kAddress = QStringLiteral("アドレス");
+inline const QString kCompany = QStringLiteral("会社名");
+inline const QString kDepartment = QStringLiteral("部署名");
+inline const QString kTitle = QStringLiteral("役職");
+} // namespace column
+
 inline const QString kAddressTable = QStringLiteral("アドレス情報");
-inline const QStringList kAddressColumns = {QStringLiteral("名前"), QStringLiteral("アドレス"),
-                                            QStringLiteral("会社名"), QStringLiteral("部署名"),
-                                            QStringLiteral("役職")};
+inline const QStringList kAddressColumns = {column::kName, column::kAddress, column::kCompany, column::kDepartment,
+                                            column::kTitle};
 inline const QString kGroupTable = QStringLiteral("グループ情報");
-inline const QStringList kGroupColumns = {QStringLiteral("グループ"), QStringLiteral("名前"),
-                                          QStringLiteral("アドレス")};
+inline const QStringList kGroupColumns = {column::kGroup, column::kName, column::kAddress};
 inline const QString kOutputView = QStringLiteral("出力情報");
-inline const QStringList kOutputColumns = {QStringLiteral("グループ"), QStringLiteral("名前"),
-                                           QStringLiteral("アドレス"), QStringLiteral("会社名"),
-                                           QStringLiteral("部署名"), QStringLiteral("役職")};
+inline const QStringList kOutputColumns = {column::kGroup,   column::kName,       column::kAddress,
+                                           column::kCompany, column::kDepartment, column::kTitle};
 // Where each column stands in a row of the output queries below, which name them in this order.
 enum OutputColumn : int { kGroup, kName, kAddress, kCompany, kDepartment, kTitle };
 
-inline const QString kClearAddresses = QStringLiteral("DELETE FROM アドレス情報");
-inline const QString kClearGroups = QStringLiteral("DELETE FROM グループ情報");
-inline const QString kGroupNames = QStringLiteral("SELECT DISTINCT グループ FROM グループ情報 ORDER BY グループ");
+inline const QString kClearAddresses = QStringLiteral("DELETE FROM ") + kAddressTable;
+inline const QString kClearGroups = QStringLiteral("DELETE FROM ") + kGroupTable;
+inline const QString kGroupNames = QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY %1").arg(column::kGroup, kGroupTable);
 
 inline const QString kSelectOutput = QStringLiteral("SELECT ") + quoted(kOutputColumns) +
                                      QStringLiteral(" FROM ") + quoted({kOutputView});
+inline const QString kOrderByNameAndAddress = QStringLiteral(" ORDER BY %1,%2").arg(column::kName, column::kAddress);
 inline const QString kOutputInViewOrder = kSelectOutput;
-inline const QString kOutputSorted = kSelectOutput + QStringLiteral(" ORDER BY グループ,名前,アドレス");
-inline const QString kOutputWithoutGroup = kSelectOutput + QStringLiteral(" WHERE グループ IS NULL ORDER BY 名前,アドレス");
+inline const QString kOutputSorted =
+    kSelectOutput + QStringLiteral(" ORDER BY %1,%2,%3").arg(column::kGroup, column::kName, column::kAddress);
+inline const QString kOutputWithoutGroup =
+    kSelectOutput + QStringLiteral(" WHERE %1 IS NULL").arg(column::kGroup) + kOrderByNameAndAddress;
 // The group name is bound as a parameter, never pasted into the text: a name holding a
 // single quote must neither break the statement nor change it.
-inline const QString kOutputOfGroup = kSelectOutput + QStringLiteral(" WHERE グループ = ? ORDER BY 名前,アドレス");
+inline const QString kOutputOfGroup =
+    kSelectOutput + QStringLiteral(" WHERE %1 = ?").arg(column::kGroup) + kOrderByNameAndAddress;
 } // namespace sql
 
 // Opens the address store that ships beside the executable and checks that it is one: a

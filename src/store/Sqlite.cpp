@@ -130,7 +130,7 @@ Statement::~Statement()
 // U+FEFF is a character like any other (SQLite's UTF-16 interface would take it for a byte-order
 // mark). The UTF-8 stays with the statement until the position is bound again, so SQLite need
 // not copy it, and the buffer is reused from row to row.
-void Statement::bind(int position, const Text& value)
+void Statement::bind(int position, const NullableText& value)
 {
     int rc;
     // A position the statement lacks gets SQLite's own answer.
@@ -168,7 +168,7 @@ bool Statement::isNull(int column) const
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-Text Statement::value(int column) const
+NullableText Statement::value(int column) const
 {
     if (isNull(column))
         return std::nullopt;
@@ -190,22 +190,22 @@ QString Statement::text(int column) const
     return decoder.decode(QByteArrayView(utf8, bytes));
 }
 
-Cursor::Cursor(Connection& connection, QStringView sql, std::initializer_list<Text> parameters)
+Cursor::Cursor(Connection& connection, QStringView sql, std::initializer_list<NullableText> parameters)
     : statement_(connection, sql)
 {
     start(parameters);
 }
 
-void Cursor::rerun(std::initializer_list<Text> parameters)
+void Cursor::rerun(std::initializer_list<NullableText> parameters)
 {
     statement_.reset();
     start(parameters);
 }
 
-void Cursor::start(std::initializer_list<Text> parameters)
+void Cursor::start(std::initializer_list<NullableText> parameters)
 {
     int position = 1;
-    for (const Text& parameter : parameters)
+    for (const NullableText& parameter : parameters)
         statement_.bind(position++, parameter);
     atEnd_ = !statement_.step();
 }
@@ -238,11 +238,11 @@ Appender::Appender(Connection& connection, const QString& table, const QStringLi
 {
 }
 
-void Appender::append(std::initializer_list<Text> values)
+void Appender::append(std::initializer_list<NullableText> values)
 {
     Q_ASSERT(static_cast<int>(values.size()) == columns_);
     int position = 1;
-    for (const Text& value : values)
+    for (const NullableText& value : values)
         statement_.bind(position++, value);
     statement_.step();
     statement_.reset();

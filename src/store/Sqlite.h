@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Text.h"
+#include "store/NullableText.h"
 
 #include <QString>
 #include <QStringList>
@@ -55,12 +55,12 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
-    void bind(int position, const Text& value); // positions count from 1
+    void bind(int position, const NullableText& value); // positions count from 1
     bool step();                                // true while a row is there
     void reset();
 
     bool isNull(int column) const;
-    Text value(int column) const;
+    NullableText value(int column) const;
     QString text(int column) const; // Null reads as empty text
 
 private:
@@ -74,18 +74,18 @@ private:
 // A forward-only walk over the rows of a query, standing on its first row when made.
 class Cursor {
 public:
-    Cursor(Connection& connection, QStringView sql, std::initializer_list<Text> parameters = {});
+    Cursor(Connection& connection, QStringView sql, std::initializer_list<NullableText> parameters = {});
 
     bool atEnd() const { return atEnd_; }
     void next();
     // Runs the same query again with other parameters and stands on its first row: preparing a
     // statement costs more than reading a few dozen rows through it.
-    void rerun(std::initializer_list<Text> parameters);
-    Text value(int column) const { return statement_.value(column); }
+    void rerun(std::initializer_list<NullableText> parameters);
+    NullableText value(int column) const { return statement_.value(column); }
     QString text(int column) const { return statement_.text(column); }
 
 private:
-    void start(std::initializer_list<Text> parameters);
+    void start(std::initializer_list<NullableText> parameters);
 
     Statement statement_;
     bool atEnd_ = false;
@@ -96,7 +96,7 @@ class Appender {
 public:
     Appender(Connection& connection, const QString& table, const QStringList& columns);
     // One value per column given at construction; Null leaves the column unassigned.
-    void append(std::initializer_list<Text> values);
+    void append(std::initializer_list<NullableText> values);
 
 private:
     Statement statement_;

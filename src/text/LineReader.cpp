@@ -209,11 +209,10 @@ void LineReader::open(const QString& path)
 {
     file_.setFileName(path);
     // The file is read twice, once to decide its encoding and line ends, so it cannot be a device
-    // or a pipe. Qt would refuse a folder without a word from the system, and in English.
+    // or a pipe.
     const QFileInfo info(path);
     if (info.isDir())
-        throw FileFailure(EISDIR, QStringLiteral("入力ファイルを開けませんでした。"),
-                          path + QStringLiteral("\nファイルではなくフォルダです。"));
+        throwFolderFailure(QStringLiteral("入力ファイルを開けませんでした。"), path);
     if (info.exists() && !info.isFile())
         throw FileFailure(ESPIPE, QStringLiteral("入力ファイルを開けませんでした。"),
                           path + QStringLiteral("\n装置やパイプからは読み込めません。ファイルを指定してください。"));

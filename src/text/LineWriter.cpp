@@ -14,11 +14,21 @@ namespace {
 constexpr qsizetype kFlushBytes = 64 * 1024;
 }
 
-LineWriter::LineWriter(const QString& path)
+LineWriter::LineWriter(const OutputTarget& target)
 {
     buffer_.reserve(kFlushBytes + 4096);
+    if (target.toStandardOutput)
+        openStandardOutput();
+    else
+        openFile(target.path);
+}
+
+void LineWriter::openFile(const QString& path)
+{
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir()) {
+    if (target.isDir())
+        throwFolderFailure(QStringLiteral("出力ファイルを作成できませんでした。"), path);
+    if (target.exists() && !target.isFile()) {
         openInPlace(path);
         return;
     }
@@ -45,14 +55,15 @@ void LineWriter::openInPlace(const QString& path)
         fail(QStringLiteral("出力ファイルを作成できませんでした。"));
 }
 
-LineWriter::LineWriter(StandardOutput) : device_(&inPlace_), shownName_(QStringLiteral("標準出力"))
+void LineWriter::openStandardOutput()
 {
+    device_ = &inPlace_;
+    shownName_ = QStringLiteral("標準出力");
 #ifdef Q_OS_WIN
     // In text mode the C runtime would turn every LF into CR LF, and the CR LF lines into CR CR LF.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::fflush(stdout);
-    buffer_.reserve(kFlushBytes + 4096);
     clearSystemError();
     if (!inPlace_.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(QStringLiteral("出力ファイルを作成できませんでした。"));

@@ -9,6 +9,14 @@
 
 namespace paluksen {
 
+// Where an export's lines go: a file, or the standard output of a batch run (for a pipe).
+struct OutputTarget {
+    static OutputTarget file(const QString& path) { return {path, false}; }
+    static OutputTarget standardOutput() { return {QString(), true}; }
+    QString path;
+    bool toStandardOutput = false;
+};
+
 // Writes an output file line by line in code page 932, CR LF after every line, no byte-order
 // mark. The lines go to a temporary file beside the target, which replaces the target only on
 // commit(); a writer destroyed without commit leaves the earlier file as it was and no
@@ -17,13 +25,11 @@ namespace paluksen {
 // is no plain file (a device, a named pipe), which a replacement would turn into a plain file,
 // and an existing writable file in a folder that allows no temporary file (a shared
 // installation). A run that fails there leaves what was written so far.
+// Standard output takes the lines as they come: there is no earlier file to keep, so commit()
+// only flushes, and a run that fails has already passed on what it wrote.
 class LineWriter {
 public:
-    explicit LineWriter(const QString& path);
-    // Writes to standard output as the lines come, for a pipe: there is no earlier file to keep,
-    // so commit() only flushes, and a run that fails has already passed on what it wrote.
-    struct StandardOutput {};
-    explicit LineWriter(StandardOutput);
+    explicit LineWriter(const OutputTarget& target);
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -32,6 +38,8 @@ public:
     void commit();
 
 private:
+    void openFile(const QString& path);
+    void openStandardOutput();
     void openInPlace(const QString& path);
     void flushBuffer();
     [[noreturn]] void fail(const QString& description);

@@ -137,8 +137,8 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         {"none.mdb", {"export"}, 2, u"paluksen: 知らないコマンドです: export\n"_qs, false, nullptr},
         {"none.mdb", {"import"}, 2, u"paluksen: 取り込むファイル（LISTING）が指定されていません。\n"_qs, false, nullptr},
         {"none.mdb", {"csv", "earlier.txt", "extra.txt"}, 2, u"paluksen: 余分な引数があります: extra.txt\n"_qs, false, nullptr},
-        {"none.mdb", {"--help"}, 0, u"Paluksen 1.0.0\n"_qs, false, nullptr},
-        {"none.mdb", {"--version"}, 0, u"Paluksen 1.0.0\n"_qs, true, nullptr},
+        {"none.mdb", {"--help"}, 0, u"Paluksen Ver.1.00.00\n"_qs, false, nullptr},
+        {"none.mdb", {"--version"}, 0, u"Paluksen Ver.1.00.00\n"_qs, true, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

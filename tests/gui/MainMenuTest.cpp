@@ -1,10 +1,9 @@
+#include "gui/AddressBookWindow.h"
+#include "gui/CsvWindow.h"
 #include "gui/FailureReport.h"
 #include "gui/HelpWindow.h"
-#include "gui/PalukF00.h"
-#include "gui/PalukF01.h"
-#include "gui/PalukF02.h"
-#include "gui/PalukF05.h"
-#include "gui/PalukF06.h"
+#include "gui/ImportWindow.h"
+#include "gui/MainMenu.h"
 #include "gui/Program.h"
 #include "gui/QtPlatform.h"
 #include "support/WindowTest.h"
@@ -48,19 +47,20 @@ protected:
         child<QPushButton>(&menu_, number ? QStringLiteral("Command%1").arg(number) : u"CommandEnd"_qs)->click();
     }
     static QWidget* task(int number) { return shown(QStringLiteral("PalukF0%1").arg(number)); }
-    PalukF00 menu_{context_};
+    MainMenu menu_{context_};
 };
 
-TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndATaskWindowIsLoadedOnce)
+TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndReturnOrEnterLoadATaskWindowOnce)
 {
     QPushButton* focused = child<QPushButton>(&menu_, u"Command2"_qs);
     for (const auto modifiers : {Qt::KeyboardModifiers(), Qt::ShiftModifier | Qt::ControlModifier, Qt::KeyboardModifiers(Qt::AltModifier)})
         QTest::keyClick(focused, Qt::Key_F1, modifiers);
     QTest::keyClick(focused, Qt::Key_F2);
     EXPECT_EQ(platform_.helpShown, QStringList(3, context_.paths.help()));
-    press(2);
+    QTest::keyClick(focused, Qt::Key_Return); // keyboard users press every button with Return and Enter
     QPointer<QWidget> first = task(2);
-    press(2);
+    ASSERT_TRUE(first);
+    QTest::keyClick(focused, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(windows_.count(), 2);
     EXPECT_EQ(task(2), first);
     first->close();
@@ -191,9 +191,9 @@ using LayoutTest = WindowTest;
 // Every window as it opens, compared whole with its golden text (tests/gui/layout/).
 TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
 {
-    for (QWidget* opened : {static_cast<QWidget*>(new PalukF00(context_)), static_cast<QWidget*>(new PalukF01(context_)),
-                            static_cast<QWidget*>(new PalukF02(context_)), static_cast<QWidget*>(new PalukF05(context_)),
-                            static_cast<QWidget*>(new PalukF06(context_))}) {
+    for (QWidget* opened : {static_cast<QWidget*>(new MainMenu(context_)), static_cast<QWidget*>(new ImportWindow(context_)),
+                            static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
+                            static_cast<QWidget*>(new AddressBookWindow(context_, kTuruKameWindow))}) {
         std::unique_ptr<QWidget> window(opened);
         window->show();
         const QString golden = QStringLiteral(PALUKSEN_TEST_DATA "/gui/layout/%1.txt").arg(window->objectName());

@@ -1,7 +1,6 @@
-#include "gui/PalukF01.h"
-#include "gui/PalukF02.h"
-#include "gui/PalukF05.h"
-#include "gui/PalukF06.h"
+#include "gui/AddressBookWindow.h"
+#include "gui/CsvWindow.h"
+#include "gui/ImportWindow.h"
 #include "store/AddressStore.h"
 #include "support/WindowTest.h"
 #include "text/Cp932.h"
@@ -27,6 +26,13 @@ protected:
             rows << c.text(0) + u'|' + c.text(1) + u'|' + c.text(2) + u'|' + c.text(3);
         return rows;
     }
+    // The report of a failure that ends the program: the user is told the file in Japanese words;
+    // the engine's words and its SQL are no help.
+    static QString report(int number, const QString& what, const QString& file, const QString& words = {})
+    {
+        return QStringLiteral("エラーが発生したため、プログラムを終了します。\nエラー番号：%1\n%2\n%3").arg(number).arg(what, file) +
+               (words.isEmpty() ? QString() : u'\n' + words);
+    }
     const QString earlier_ = (store_.connection().execute(kEarlierRows), storeContent(store_.connection()));
 };
 
@@ -46,15 +52,15 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
     } cases[] = {
         {MessageAnswer::No, {}, {}, {}, earlier},
         {MessageAnswer::Yes, {}, {},
-         {u"入力ファイルが指定されていません。\r\n処理をキャンセルします。"_qs, u"処理中断"_qs, MessageStyle::Exclamation}, earlier},
-        {MessageAnswer::Yes, u"empty.txt"_qs, "", {u"入力レコードがありませんでした。\r\n今までのデータはそのまま残っています。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation}, earlier},
-        {MessageAnswer::Yes, u"one.txt"_qs, "A\r\n", {u"入力レコードが1件しかありませんでした。\r\n今までのデータはそのまま残っています。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, earlier},
+         {u"入力ファイルが指定されていません。\n処理をキャンセルします。"_qs, u"処理中断"_qs, MessageStyle::Exclamation}, earlier},
+        {MessageAnswer::Yes, u"empty.txt"_qs, "", {u"入力レコードがありませんでした。\n今までのデータはそのまま残っています。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation}, earlier},
+        {MessageAnswer::Yes, u"one.txt"_qs, "A\n", {u"入力レコードが1件しかありませんでした。\n今までのデータはそのまま残っています。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, earlier},
         {MessageAnswer::Yes, deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), {u"|A||"_qs}},
         {MessageAnswer::Yes, u"cp932.txt"_qs, cp932::encode(kListing), done(9), kImported},
         {MessageAnswer::Yes, u"lf.txt"_qs, cp932::encode(QString(kListing).remove(u'\r')), done(9), kImported},
         {MessageAnswer::Yes, u"emoji.txt"_qs, u"旅行\r\n  太郎 (taro@example.jp😀\r\n\r\n"_qs.toUtf8(), done(3), {u"旅行|太郎|taro@example.jp|"_qs}},
     };
-    const Message question{u"この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"_qs, u"実行の確認"_qs, MessageStyle::Question};
+    const Message question{u"この処理を行うと、今までのデータはクリアされます。\n実行しますか？"_qs, u"実行の確認"_qs, MessageStyle::Question};
     const QStringList dialog{u"入力ファイルを指定してください。"_qs, u"テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"_qs};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -62,7 +68,7 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
             QDir(store_.dir()).mkpath(QFileInfo(c.file).path());
             writeFile(path(c.file), c.bytes);
         }
-        QPointer<TaskWindow> window = new PalukF01(context_);
+        QPointer<TaskWindow> window = new ImportWindow(context_);
         window->show();
         const QStringList seen = pressRun(window, {c.answer}, {c.file.isEmpty() ? QString() : path(c.file)});
         EXPECT_TRUE(window.isNull() && windows_.count() == 0);
@@ -86,11 +92,6 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
     QProcess holder; // another program holding the store's write lock
     auto sql = [this](const QString& statement) { return [=, this] { store_.connection().execute(statement); }; };
-    // The user is told the file in Japanese words; the engine's words and its SQL are no help.
-    const auto report = [](int number, const QString& what, const QString& file, const QString& words = {}) {
-        return QStringLiteral("エラーが発生したため、プログラムを終了します。\r\nエラー番号：%1\r\n%2\r\n%3").arg(number).arg(what, file) +
-               (words.isEmpty() ? QString() : u"\r\n"_qs + words);
-    };
     const QString store = store_.path();
     const struct {
         QString file;
@@ -119,7 +120,7 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.told.toStdString());
         c.before();
-        QPointer<TaskWindow> window = new PalukF01(context_);
+        QPointer<TaskWindow> window = new ImportWindow(context_);
         pressRun(window, {MessageAnswer::Yes}, {path(c.file)});
         EXPECT_TRUE(platform_.reportedFailure());
         EXPECT_EQ(platform_.messages.constLast().text, c.told);
@@ -127,7 +128,7 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
         c.after();
         delete window;
     }
-    QPointer<TaskWindow> window = new PalukF01(context_);
+    QPointer<TaskWindow> window = new ImportWindow(context_);
     pressRun(window, {MessageAnswer::Yes}, {good});
     EXPECT_EQ(storedRows(), kImported);
 }
@@ -136,31 +137,21 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
 TEST_F(TaskWindowsTest, CsvWithoutAViewerSaysWhereTheFileIs)
 {
     platform_.desktopOpensFiles = false;
-    QPointer<TaskWindow> window = new PalukF02(context_);
+    QPointer<TaskWindow> window = new CsvWindow(context_);
     pressRun(window);
-    const QString told = u"CSV ファイルを作成しました。\r\n"_qs + QDir::toNativeSeparators(path(u"PalukF02.txt"_qs)) +
-                         u"\r\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs;
+    const QString told = u"CSV ファイルを作成しました。\n"_qs + QDir::toNativeSeparators(path(u"PalukF02.txt"_qs)) +
+                         u"\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs;
     EXPECT_EQ(platform_.messages, QList<Message>({{told, u"処理完了"_qs, MessageStyle::Exclamation}}));
     EXPECT_TRUE(window.isNull() && QFile::exists(path(u"PalukF02.txt"_qs)));
 }
-
-// Each export window: its file, its status while the user is told, and the completion message
-// (none for the CSV, which is shown instead).
-const std::tuple<std::function<TaskWindow*(TaskContext&)>, QString, QString, QString> kExports[] = {
-    {[](TaskContext& c) { return new PalukF02(c); }, u"PalukF02.txt"_qs, u"出力中"_qs, {}},
-    {[](TaskContext& c) { return new PalukF05(c); }, u"常用アドレス.adr"_qs, u"アドレス出力中"_qs,
-     u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\r\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs},
-    {[](TaskContext& c) { return new PalukF06(c); }, u"AdrBook.txt"_qs, u"出力中"_qs,
-     u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\r\nC:\\TuruKameData フォルダにコピーしてください。"_qs},
-};
 
 // A run replaces the earlier file with the layout chosen, tells the user (the CSV file is shown
 // instead) and closes the window; the program is installed deep in a home folder, and the path of
 // its output still shows in full. A run over midnight dates each TuruKame line by the moment it
 // is written, also when the clock is set back. A failure is reported and the earlier file stays
 // as it was, nothing half-written beside it: a missing folder, a folder where the file should go
-// (no one, root included, can replace it), a store that fails half-way. A file that cannot even
-// be created leaves the CSV window's "出力中" behind the report, as the view is opened first.
+// (no one, root included, can replace it), a store that fails half-way. The CSV window opens the
+// view before it creates the file, so a file that cannot be created leaves "出力中" behind.
 TEST_F(TaskWindowsTest, ExportRunsAndFailures)
 {
     const QString dir = deepFolder(store_.dir());
@@ -172,48 +163,69 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
                                  {QDate(2019, 1, 7), QTime(23, 59, 59, 950)}};
     int asked = 0;
     context_.clock = [&] { return moments[std::min(asked++, 2)].toMSecsSinceEpoch(); };
-    const QByteArray written[] = {",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n",
-                                  "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n"};
-    for (const QString run : {u"done"_qs, u"missing folder"_qs, u"folder in the way"_qs, u"store"_qs})
-        for (int i = 0; i < 3; ++i) {
-            const auto& [open, file, runStatus, message] = kExports[i];
-            SCOPED_TRACE((run + u' ' + file).toStdString());
-            context_.paths.dir = dir + (run == u"missing folder" ? u"/missing"_qs : QString());
-            const QString output = QDir(context_.paths.dir).filePath(file);
-            QFile::remove(output);
-            if (run == u"folder in the way")
-                ASSERT_TRUE(QDir(dir).mkdir(file));
-            else if (run != u"missing folder")
-                writeFile(output, "an earlier, longer file\r\n");
-            if (run == u"store")
-                store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
-            const QStringList before = folder();
-            QPointer<TaskWindow> window = open(context_);
-            const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
-            const QString opening = QString(status->text()).remove(QChar(0x200B));
-            EXPECT_TRUE(opening.contains(output) && readableInFull(status));
-            if (auto* list = window->findChild<QComboBox*>())
-                list->setCurrentIndex(list->count() - (i == 1 ? 1 : 2)); // "8 [出力なし]", "4 会社名"
-            const QStringList seen = pressRun(window);
-            if (run == u"done") {
-                EXPECT_TRUE(window.isNull() && windows_.count() == 0);
-                EXPECT_EQ(readFile(output), written[i]);
-                const QList<Message> told{{message, u"処理完了"_qs, MessageStyle::Information}};
-                EXPECT_EQ(platform_.messages, (message.isEmpty() ? QList<Message>{} : told));
-                EXPECT_EQ(seen, (message.isEmpty() ? QStringList{} : QStringList{runStatus, u"off"_qs}));
-                EXPECT_EQ(platform_.shellOpened, message.isEmpty() ? QStringList{output} : QStringList{});
-                continue;
-            }
-            EXPECT_TRUE(platform_.reportedFailure({run == u"store" ? store_.path() : output}));
-            EXPECT_EQ(folder(), before);
-            if (run == u"store")
-                EXPECT_EQ(readFile(output), "an earlier, longer file\r\n");
-            if (run == u"missing folder")
-                EXPECT_EQ(seen.value(0), message.isEmpty() ? u"出力中"_qs : opening);
-            if (run == u"folder in the way")
-                EXPECT_TRUE(QDir(dir).rmdir(file));
-            delete window;
-        }
+    const std::function<TaskWindow*()> windows[] = {[&] { return new CsvWindow(context_); },
+                                                    [&] { return new AddressBookWindow(context_, kEdMaxWindow); },
+                                                    [&] { return new AddressBookWindow(context_, kTuruKameWindow); }};
+    const QString files[] = {u"PalukF02.txt"_qs, u"常用アドレス.adr"_qs, u"AdrBook.txt"_qs};
+    const QString edMaxDone = u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs;
+    const QString turuKameDone = u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。"_qs;
+    const QByteArray earlier = "an earlier, longer file\r\n";
+    enum class Setup { EarlierFile, MissingFolder, FolderInTheWay, BrokenView };
+    const QString cannotCreate = u"出力ファイルを作成できませんでした。"_qs, broken = u"アドレス帳データベースの操作に失敗しました。"_qs;
+    const struct {
+        int window;
+        Setup setup;
+        int layout; // the list entry chosen
+        QByteArray left; // the output file afterwards; none where there is none
+        QString told; // the last message
+        QString shown; // the status while it is up; empty: as the window opened
+    } cases[] = {
+        {0, Setup::EarlierFile, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", {}, {}},
+        {1, Setup::EarlierFile, 7, "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n", edMaxDone, u"アドレス出力中"_qs},
+        {2, Setup::EarlierFile, 3, "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n", turuKameDone, u"出力中"_qs},
+        {0, Setup::MissingFolder, -1, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), u"出力中"_qs},
+        {1, Setup::MissingFolder, 0, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), {}},
+        {2, Setup::MissingFolder, 0, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), {}},
+        {0, Setup::FolderInTheWay, -1, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), u"出力中"_qs},
+        {1, Setup::FolderInTheWay, 0, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), {}},
+        {2, Setup::FolderInTheWay, 0, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), {}},
+        // Last, as they leave the view broken.
+        {0, Setup::BrokenView, -1, earlier, report(1, broken, store_.path()), {}},
+        {1, Setup::BrokenView, 0, earlier, report(1, broken, store_.path()), u"アドレス出力中"_qs},
+        {2, Setup::BrokenView, 0, earlier, report(1, broken, store_.path()), u"出力中"_qs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(files[c.window].toStdString() + " setup " + std::to_string(int(c.setup)));
+        context_.paths.dir = dir + (c.setup == Setup::MissingFolder ? u"/missing"_qs : QString());
+        const QString output = QDir(context_.paths.dir).filePath(files[c.window]);
+        QFile::remove(output);
+        QDir(dir).rmdir(files[c.window]);
+        if (c.setup == Setup::FolderInTheWay)
+            ASSERT_TRUE(QDir(dir).mkdir(files[c.window]));
+        if (c.setup == Setup::EarlierFile || c.setup == Setup::BrokenView)
+            writeFile(output, earlier);
+        if (c.setup == Setup::BrokenView)
+            store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
+        const QStringList before = folder();
+        asked = 0;
+        QPointer<TaskWindow> window = windows[c.window]();
+        const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
+        const QString opening = QString(status->text()).remove(QChar(0x200B));
+        EXPECT_TRUE(opening.contains(output) && readableInFull(status));
+        if (auto* list = window->findChild<QComboBox*>())
+            list->setCurrentIndex(c.layout);
+        const QStringList seen = pressRun(window);
+        EXPECT_EQ(QFileInfo(output).isFile() ? readFile(output) : QByteArray(), c.left);
+        EXPECT_EQ(folder(), before);
+        const QString told = QString(c.told).replace(u"<output>"_qs, output);
+        EXPECT_EQ(platform_.messages.isEmpty() ? QString() : platform_.messages.constLast().text, told);
+        EXPECT_EQ(seen, c.told.isEmpty() ? QStringList() : QStringList({c.shown.isEmpty() ? opening : c.shown, u"off"_qs}));
+        EXPECT_EQ(platform_.shellOpened, c.window == 0 && c.told.isEmpty() ? QStringList{output} : QStringList{});
+        const bool failed = c.told.startsWith(u"エラー"_qs);
+        EXPECT_EQ(platform_.endedWith, failed ? QList<int>({1}) : QList<int>());
+        EXPECT_EQ(window.isNull(), !failed);
+        delete window;
+    }
 }
 
 } // namespace

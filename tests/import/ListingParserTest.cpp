@@ -8,10 +8,10 @@ namespace {
 
 // Rows as text, values split by "|" and Null written as "~", so that a failing comparison shows
 // whole rows and tells Null from empty text.
-std::string row(std::initializer_list<store::Text> values)
+std::string row(std::initializer_list<store::NullableText> values)
 {
     QStringList text;
-    for (const store::Text& value : values)
+    for (const store::NullableText& value : values)
         text << value.value_or(u"~"_qs);
     return text.join(u'|').toStdString();
 }

@@ -16,5 +16,17 @@ TEST(AddressStore, OneGroupsRowsAreFoundThroughTheIndex)
     EXPECT_TRUE(plan.contains(u"SEARCH m USING COVERING INDEX グループ情報_グループ (グループ=?)"_qs)) << plan.toStdString();
 }
 
+// The store keeps the text it is given: a leading U+FEFF is a character of the value, not a mark to
+// drop, and half a surrogate pair, which UTF-8 cannot hold, comes back as U+FFFD rather than "?".
+TEST(AddressStore, KeepsTheTextItIsGiven)
+{
+    TestStore store;
+    const QString lone = u"a"_qs + QChar(0xD800) + u"b"_qs;
+    store::Appender(store.connection(), store::sql::kGroupTable, store::sql::kGroupColumns).append({u"\uFEFF山田"_qs, lone, {}});
+    const store::Cursor row(store.connection(), u"SELECT グループ, 名前 FROM グループ情報");
+    EXPECT_EQ(row.text(0), u"\uFEFF山田"_qs);
+    EXPECT_EQ(row.text(1), u"a\uFFFDb"_qs);
+}
+
 } // namespace
 } // namespace paluksen::test

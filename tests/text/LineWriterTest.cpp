@@ -22,7 +22,7 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
     const QString target = dir.filePath(u"AdrBook.txt"_qs);
     writeFile(target, "earlier\r\n");
     for (const bool commit : {false, true}) {
-        LineWriter writer(target);
+        LineWriter writer(OutputTarget::file(target));
         for (const QString& line : {u""_qs, u"山田,\u00e9"_qs, QString(200000, u'x')})
             writer.writeLine(line);
         EXPECT_EQ(readFile(target), "earlier\r\n");
@@ -39,7 +39,7 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
 int writeInReadOnlyFolder(const QString& target)
 {
     const auto write = [&](const QString& line) {
-        LineWriter writer(target);
+        LineWriter writer(OutputTarget::file(target));
         writer.writeLine(line);
         writer.commit();
     };

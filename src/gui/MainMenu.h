@@ -15,11 +15,11 @@ using TaskWindowMaker = std::function<TaskWindow*(TaskContext&)>;
 
 // The main menu: opens the task windows, shows help on F1, and refuses to end the program
 // while a task window is still open.
-class PalukF00 : public QWidget {
+class MainMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit PalukF00(TaskContext& context);
-    ~PalukF00() override;
+    explicit MainMenu(TaskContext& context);
+    ~MainMenu() override;
 
     // Connects numbered button (1 to 9) to the window it opens.
     void setTaskWindow(int number, TaskWindowMaker maker);
@@ -28,9 +28,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_KeyDown(int key);
-    void Form_QueryUnload(bool& cancel);
+    void showHelp();
+    // The closing guard: refuses, with a message, while a task window is loaded, and brings the
+    // first-loaded one forward.
+    bool mayClose();
     void showTask(int number);
 
     TaskContext& context_;

@@ -1,11 +1,13 @@
-#include "gui/PalukF00.h"
+#include "gui/MainMenu.h"
+#include "base/ProgramVersion.h"
+#include "base/TaskNames.h"
 #include "gui/Controls.h"
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
-#include "gui/SetFormCaption.h"
 #include "gui/ShowAgain.h"
 #include "gui/TaskWindow.h"
 #include "gui/Twips.h"
+#include "text/Cp932.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,44 +16,47 @@
 namespace paluksen {
 namespace {
 
-// Every numbered caption is padded with ideographic spaces to the same width, 22 full-width
-// cells, so the centred captions line up down the column.
-QString padded(const QString& caption, int ideographicSpaces)
+// The jobs of the numbered buttons; the other buttons are spare, hidden and do nothing.
+const TaskNames* jobOfButton(int number)
 {
-    return caption + QString(ideographicSpaces, QChar(0x3000));
+    switch (number) {
+    case 1:
+        return &kImportTask;
+    case 2:
+        return &kCsvTask;
+    case 5:
+        return &kEdMaxTask;
+    case 6:
+        return &kTuruKameTask;
+    default:
+        return nullptr;
+    }
 }
 
-struct ButtonSpec {
-    QString caption;
-    bool shown;
-};
-
-const ButtonSpec kButtons[9] = {
-    {padded(QStringLiteral("(&1)アドレス帳データを取り込み"), 7), true},
-    {padded(QStringLiteral("(&2)CSV 出力"), 16), true},
-    {padded(QStringLiteral("(&3)"), 20), false},
-    {padded(QStringLiteral("(&4)"), 20), false},
-    {padded(QStringLiteral("(&5)EdMax アドレス帳作成"), 10), true},
-    {padded(QStringLiteral("(&6)鶴亀アドレス帳作成"), 11), true},
-    {padded(QStringLiteral("(&7)"), 20), false},
-    {padded(QStringLiteral("(&8)"), 20), false},
-    {padded(QStringLiteral("(&9)"), 20), false},
-};
+// Every numbered caption is padded with ideographic spaces to 44 bytes of code page 932, 22
+// full-width cells, so the centred captions line up down the column.
+QString buttonCaption(int number)
+{
+    const TaskNames* job = jobOfButton(number);
+    const QString caption = QStringLiteral("(&%1)").arg(number) + (job ? job->caption : QString());
+    return caption + QString((44 - cp932::encode(caption).size()) / 2, QChar(0x3000));
+}
 
 } // namespace
 
-PalukF00::PalukF00(TaskContext& context) : context_(context)
+MainMenu::MainMenu(TaskContext& context) : context_(context)
 {
-    setObjectName(QStringLiteral("PalukF00"));
+    setObjectName(kMainMenuName);
+    setWindowTitle(kMainMenuName + u'：' + programVersionText());
     setFont(japaneseFont(9));
     setFixedSize(twipsSize(5130, 6795));
 
     for (int i = 0; i < 9; ++i) {
-        auto* button = commandButton(kButtons[i].caption, this);
-        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        button->setGeometry(twipsRect(500, 200 + 500 * i, 4200, 450));
-        button->setVisible(kButtons[i].shown);
         const int number = i + 1;
+        auto* button = commandButton(buttonCaption(number), this);
+        button->setObjectName(QStringLiteral("Command%1").arg(number));
+        button->setGeometry(twipsRect(500, 200 + 500 * i, 4200, 450));
+        button->setVisible(jobOfButton(number) != nullptr);
         connect(button, &QPushButton::clicked, this,
                 [this, number] { runGuarded(context_.platform, [this, number] { showTask(number); }); });
         if (i == 0)
@@ -76,29 +81,23 @@ PalukF00::PalukF00(TaskContext& context) : context_(context)
           Qt::ShiftModifier | Qt::AltModifier, Qt::ControlModifier | Qt::AltModifier,
           Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier}) {
         auto* help = new QShortcut(QKeySequence(modifiers | Qt::Key_F1), this);
-        connect(help, &QShortcut::activated, this, [this] { Form_KeyDown(Qt::Key_F1); });
+        connect(help, &QShortcut::activated, this, &MainMenu::showHelp);
     }
 
     context_.windows.loaded(this);
-    Form_Load();
 }
 
-PalukF00::~PalukF00()
+MainMenu::~MainMenu()
 {
     context_.windows.unloaded(this);
 }
 
-void PalukF00::Form_Load()
-{
-    SetFormCaption(this);
-}
-
-void PalukF00::setTaskWindow(int number, TaskWindowMaker maker)
+void MainMenu::setTaskWindow(int number, TaskWindowMaker maker)
 {
     makers_.at(number - 1) = std::move(maker);
 }
 
-void PalukF00::showTask(int number)
+void MainMenu::showTask(int number)
 {
     QPointer<QWidget>& open = open_.at(number - 1);
     if (!open) {
@@ -110,18 +109,16 @@ void PalukF00::showTask(int number)
     showAgain(open);
 }
 
-void PalukF00::Form_KeyDown(int key)
+void MainMenu::showHelp()
 {
-    // Help on F1 whatever the modifiers; every other key is left to the controls.
-    if (key == Qt::Key_F1)
-        context_.platform.showHelp(this, context_.paths.help());
+    context_.platform.showHelp(this, context_.paths.help());
 }
 
-void PalukF00::Form_QueryUnload(bool& cancel)
+bool MainMenu::mayClose()
 {
     const QList<QWidget*> loaded = context_.windows.windows();
     if (loaded.size() <= 1)
-        return;
+        return true;
     context_.platform.messageBox(this, QStringLiteral("他のフォームが開いているので終了できません。"),
                                  QStringLiteral("終了不可"), MessageStyle::Stop);
     for (QWidget* window : loaded) {
@@ -130,14 +127,12 @@ void PalukF00::Form_QueryUnload(bool& cancel)
         showAgain(window);
         break;
     }
-    cancel = true;
+    return false;
 }
 
-void PalukF00::closeEvent(QCloseEvent* event)
+void MainMenu::closeEvent(QCloseEvent* event)
 {
-    bool cancel = false;
-    Form_QueryUnload(cancel);
-    if (cancel) {
+    if (!mayClose()) {
         event->ignore();
         return;
     }

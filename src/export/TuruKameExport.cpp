@@ -1,43 +1,24 @@
-#include "export/TuruKameWriter.h"
-#include "export/CompanyDetails.h"
+#include "export/TuruKameExport.h"
 #include "store/AddressStore.h"
-
-#include <optional>
 
 namespace paluksen {
 namespace {
 
-std::optional<CompanyWith> remarksFor(QChar layout)
-{
-    switch (layout.unicode()) {
-    case u'1':
-        return CompanyWith::DepartmentAndTitle;
-    case u'2':
-        return CompanyWith::Department;
-    case u'3':
-        return CompanyWith::Title;
-    case u'4':
-        return CompanyWith::Nothing;
-    default:
-        return std::nullopt;
-    }
-}
-
 class EntryLines {
 public:
-    EntryLines(LineWriter& out, QChar remarksLayout, LocalToday& today)
-        : out_(out), remarks_(remarksFor(remarksLayout)), today_(today)
+    EntryLines(LineWriter& out, const std::optional<CompanyDetails>& remarks, LocalToday& today)
+        : out_(out), remarks_(remarks), today_(today)
     {
     }
 
     void writeAll(store::Cursor& rows)
     {
         for (; !rows.atEnd(); rows.next())
-            WriteEntryLine(rows);
+            writeEntryLine(rows);
     }
 
 private:
-    void WriteEntryLine(const store::Cursor& row)
+    void writeEntryLine(const store::Cursor& row)
     {
         line_.truncate(0);
         line_ += row.text(store::sql::kName);
@@ -53,39 +34,41 @@ private:
     }
 
     LineWriter& out_;
-    const std::optional<CompanyWith> remarks_;
+    const std::optional<CompanyDetails>& remarks_;
     LocalToday& today_;
     QString line_; // reused, so a long run does not allocate a line per row
 };
 
 } // namespace
 
-void writeTuruKame(store::Connection& store, LineWriter& out, QChar remarksLayout, LocalToday& today,
-                   const ShowStatus& showStatus)
+void exportTuruKame(store::Connection& store, const OutputTarget& target, RemarksLayout layout,
+                    const LocalToday::Clock& clock, const ShowStatus& showStatus)
 {
-    showStatus(QStringLiteral("出力中"));
-    EntryLines entries(out, remarksLayout, today);
+    LineWriter out(target);
+    show(showStatus, QStringLiteral("出力中"));
+    LocalToday today(clock);
+    EntryLines entries(out, kRemarksLayouts.at(static_cast<std::size_t>(layout)).details, today);
     {
         store::Cursor ungrouped(store, store::sql::kOutputWithoutGroup);
         entries.writeAll(ungrouped);
     }
 
-    store::Cursor groups(store, store::sql::kGroupNames);
     // One statement for every group, prepared once: preparing the query of the view cost as much
     // as reading a group's rows, and a large store has thousands of groups.
     std::optional<store::Cursor> members;
-    for (; !groups.atEnd(); groups.next()) {
+    for (store::Cursor groups(store, store::sql::kGroupNames); !groups.atEnd(); groups.next()) {
         const QString name = groups.text(0);
         out.writeLine(QString(QStringLiteral("G1 ") + name));
         // Bound as text even when Null was read, so a Null name lists the empty-named group's
         // rows rather than none.
         if (members)
-            members->rerun({store::Text(name)});
+            members->rerun({store::NullableText(name)});
         else
             members.emplace(store, store::sql::kOutputOfGroup,
-                            std::initializer_list<store::Text>{store::Text(name)});
+                            std::initializer_list<store::NullableText>{store::NullableText(name)});
         entries.writeAll(*members);
     }
+    out.commit();
 }
 
 } // namespace paluksen

@@ -7,6 +7,6 @@ namespace paluksen::store {
 
 // A stored value: text, empty text, or Null. Null and empty text are different things to the
 // store and stay different on the way through it.
-using Text = std::optional<QString>;
+using NullableText = std::optional<QString>;
 
 } // namespace paluksen::store

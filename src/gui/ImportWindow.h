@@ -1,18 +1,18 @@
 #pragma once
 
-#include "import/ListingParser.h"
 #include "gui/TaskWindow.h"
+#include "import/ListingParser.h"
 
 namespace paluksen {
 
 // Import: replaces the store's content with an address listing chosen by the user.
-class PalukF01 : public TaskWindow {
+class ImportWindow : public TaskWindow {
     Q_OBJECT
 public:
-    explicit PalukF01(TaskContext& context);
+    explicit ImportWindow(TaskContext& context);
 
 protected:
-    void run() override; // 処理実行_Click
+    void run() override;
 
 private:
     void tellOutcome(const ParseResult& result);

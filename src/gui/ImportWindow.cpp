@@ -1,22 +1,17 @@
-#include "gui/PalukF01.h"
+#include "gui/ImportWindow.h"
 #include "import/ImportOutcome.h"
 #include "import/ListingImport.h"
 
 namespace paluksen {
 
-PalukF01::PalukF01(TaskContext& context)
-    : TaskWindow(context, QStringLiteral("PalukF01"), QStringLiteral("アドレス帳データを取り込み"), 4680, 1890)
-{
-    placeStatusLabel(300, 300, 4000, 600);
-    placeRunButton(2500, 1200, 1800, 400);
-}
+ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, kImportTask, {1890, 300, 600, 1200}) {}
 
-void PalukF01::run()
+void ImportWindow::run()
 {
     Platform& platform = context_.platform;
     setStatus(QStringLiteral("実行確認"));
     const MessageAnswer answer = platform.messageBox(
-        this, QStringLiteral("この処理を行うと、今までのデータはクリアされます。\r\n実行しますか？"),
+        this, QStringLiteral("この処理を行うと、今までのデータはクリアされます。\n実行しますか？"),
         QStringLiteral("実行の確認"), MessageStyle::Question);
     if (answer == MessageAnswer::No) {
         close();
@@ -27,7 +22,7 @@ void PalukF01::run()
     const QString path = platform.openFileDialog(this, QStringLiteral("入力ファイルを指定してください。"),
                                                  QStringLiteral("テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"));
     if (path.isEmpty()) {
-        platform.messageBox(this, QStringLiteral("入力ファイルが指定されていません。\r\n処理をキャンセルします。"),
+        platform.messageBox(this, QStringLiteral("入力ファイルが指定されていません。\n処理をキャンセルします。"),
                             QStringLiteral("処理中断"), MessageStyle::Exclamation);
         close();
         return;
@@ -35,13 +30,13 @@ void PalukF01::run()
 
     const ParseResult result = importListing(context_.store, path, [&](ImportStage stage) {
         setStatus(stage == ImportStage::Clearing ? QStringLiteral("データクリア")
-                                                 : shownPath(path) + QStringLiteral("\r\nから読み込み"));
+                                                 : shownPath(path) + QStringLiteral("\nから読み込み"));
     });
     tellOutcome(result);
     close();
 }
 
-void PalukF01::tellOutcome(const ParseResult& result)
+void ImportWindow::tellOutcome(const ParseResult& result)
 {
     const QString text = importOutcomeText(result);
     switch (result.outcome) {

@@ -5,13 +5,13 @@
 namespace paluksen {
 
 // CSV export: every output row as one comma-separated line of PalukF02.txt, then shown.
-class PalukF02 : public TaskWindow {
+class CsvWindow : public TaskWindow {
     Q_OBJECT
 public:
-    explicit PalukF02(TaskContext& context);
+    explicit CsvWindow(TaskContext& context);
 
 protected:
-    void run() override; // 処理実行_Click
+    void run() override;
 
 private:
     QString outputPath_;

@@ -9,7 +9,7 @@ jobs=$(nproc)
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALUKSEN_BENCH=ON >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
-# The built program itself under a real X server, driven with keyboard and mouse as a user would.
+# The built program itself under a real X server and window manager, driven with the keyboard as a user would.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/gui-x/drive.sh build-test
 # The data path under libFuzzer, and the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, last, so that the run closes with ctest's own summary.

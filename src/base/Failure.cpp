@@ -1,6 +1,7 @@
 #include "base/Failure.h"
 #include "base/SystemError.h"
 
+#include <QDir>
 #include <QFileDevice>
 #include <cerrno>
 #include <new>
@@ -20,13 +21,13 @@ void throwFileFailure(const QString& description, const QFileDevice& file, int s
     const int number = system != 0 ? system : static_cast<int>(file.error());
     const QString words = system != 0 ? systemErrorText(system) : QStringLiteral("ファイルを読み書きできませんでした。");
     throw FileFailure(number, description,
-                      (shownName.isEmpty() ? file.fileName() : shownName) + QStringLiteral("\n") + words,
+                      (shownName.isEmpty() ? QDir::toNativeSeparators(file.fileName()) : shownName) + u'\n' + words,
                       file.errorString());
 }
 
 void throwFolderFailure(const QString& description, const QString& path)
 {
-    throw FileFailure(EISDIR, description, path + QStringLiteral("\nファイルではなくフォルダです。"));
+    throw FileFailure(EISDIR, description, QDir::toNativeSeparators(path) + QStringLiteral("\nファイルではなくフォルダです。"));
 }
 
 namespace {

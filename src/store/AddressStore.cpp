@@ -1,6 +1,7 @@
 #include "store/AddressStore.h"
 #include "base/Failure.h"
 
+#include <QDir>
 #include <sqlite3.h>
 
 namespace paluksen::store {
@@ -18,7 +19,7 @@ void requireSchema(Connection& connection)
         Cursor found(connection, u"SELECT type FROM sqlite_master WHERE name = ?", {object.name});
         if (found.atEnd() || found.text(0) != QLatin1String(object.type))
             throw StoreFailure(SQLITE_ERROR, QStringLiteral("アドレス帳データベースに必要な表がありません。"),
-                               connection.path() + QStringLiteral("\n%1「%2」がありません。")
+                               QDir::toNativeSeparators(connection.path()) + QStringLiteral("\n%1「%2」がありません。")
                                                        .arg(QString::fromUtf8(object.kind), object.name));
     }
 }

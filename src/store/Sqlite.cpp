@@ -1,6 +1,7 @@
 #include "store/Sqlite.h"
 #include "base/Failure.h"
 
+#include <QDir>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <sqlite3.h>
@@ -53,7 +54,7 @@ void throwStoreFailure(sqlite3* db, int resultCode, const QString& path, const Q
     QString engineWords = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
     if (!sql.isEmpty())
         engineWords += QStringLiteral("\n") + sql;
-    throw StoreFailure(primary, describe(primary), path, engineWords);
+    throw StoreFailure(primary, describe(primary), QDir::toNativeSeparators(path), engineWords);
 }
 
 Connection Connection::open(const QString& path, int flags)

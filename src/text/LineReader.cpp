@@ -4,6 +4,7 @@
 #include "base/SystemError.h"
 #include "text/WellFormedText.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -215,7 +216,7 @@ void LineReader::open(const QString& path)
         throwFolderFailure(QStringLiteral("入力ファイルを開けませんでした。"), path);
     if (info.exists() && !info.isFile())
         throw FileFailure(ESPIPE, QStringLiteral("入力ファイルを開けませんでした。"),
-                          path + QStringLiteral("\n装置やパイプからは読み込めません。ファイルを指定してください。"));
+                          QDir::toNativeSeparators(path) + QStringLiteral("\n装置やパイプからは読み込めません。ファイルを指定してください。"));
     clearSystemError();
     if (!file_.open(QIODevice::ReadOnly))
         fail(QStringLiteral("入力ファイルを開けませんでした。"));
@@ -260,7 +261,7 @@ bool LineReader::fill()
     decoder_->decode(QByteArrayView(raw_.constData(), got), inputDone_, buffer_);
     if (buffer_.indexOf(QChar(0), decodedFrom) >= 0)
         throw FileFailure(kNotTextNumber, QStringLiteral("入力ファイルはテキストファイルではありません。"),
-                          file_.fileName() + QStringLiteral("\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"));
+                          QDir::toNativeSeparators(file_.fileName()) + QStringLiteral("\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"));
     return true;
 }
 

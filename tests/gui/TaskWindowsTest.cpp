@@ -133,20 +133,9 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     EXPECT_EQ(storedRows(), kImported);
 }
 
-// Where the desktop has no program for text files, the user learns where the written file is.
-TEST_F(TaskWindowsTest, CsvWithoutAViewerSaysWhereTheFileIs)
-{
-    platform_.desktopOpensFiles = false;
-    QPointer<TaskWindow> window = new CsvWindow(context_);
-    pressRun(window);
-    const QString told = u"CSV ファイルを作成しました。\n"_qs + QDir::toNativeSeparators(path(u"PalukF02.txt"_qs)) +
-                         u"\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs;
-    EXPECT_EQ(platform_.messages, QList<Message>({{told, u"処理完了"_qs, MessageStyle::Exclamation}}));
-    EXPECT_TRUE(window.isNull() && QFile::exists(path(u"PalukF02.txt"_qs)));
-}
-
 // A run replaces the earlier file with the layout chosen, tells the user (the CSV file is shown
-// instead) and closes the window; the program is installed deep in a home folder, and the path of
+// instead, and where the desktop has no program for it, the user learns where it is) and closes
+// the window; the program is installed deep in a home folder, and the path of
 // its output still shows in full. A run over midnight dates each TuruKame line by the moment it
 // is written, also when the clock is set back. A failure is reported and the earlier file stays
 // as it was, nothing half-written beside it: a missing folder, a folder where the file should go
@@ -170,7 +159,7 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     const QString edMaxDone = u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs;
     const QString turuKameDone = u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。"_qs;
     const QByteArray earlier = "an earlier, longer file\r\n";
-    enum class Setup { EarlierFile, MissingFolder, FolderInTheWay, BrokenView };
+    enum class Setup { EarlierFile, NoViewer, MissingFolder, FolderInTheWay, BrokenView };
     const QString cannotCreate = u"出力ファイルを作成できませんでした。"_qs, broken = u"アドレス帳データベースの操作に失敗しました。"_qs;
     const struct {
         int window;
@@ -183,6 +172,8 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         {0, Setup::EarlierFile, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", {}, {}},
         {1, Setup::EarlierFile, 7, "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n", edMaxDone, u"アドレス出力中"_qs},
         {2, Setup::EarlierFile, 3, "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n", turuKameDone, u"出力中"_qs},
+        {0, Setup::NoViewer, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n",
+         u"CSV ファイルを作成しました。\n<output>\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs, u"出力中"_qs},
         {0, Setup::MissingFolder, -1, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), u"出力中"_qs},
         {1, Setup::MissingFolder, 0, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), {}},
         {2, Setup::MissingFolder, 0, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), {}},
@@ -202,8 +193,9 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         QDir(dir).rmdir(files[c.window]);
         if (c.setup == Setup::FolderInTheWay)
             ASSERT_TRUE(QDir(dir).mkdir(files[c.window]));
-        if (c.setup == Setup::EarlierFile || c.setup == Setup::BrokenView)
+        if (c.setup != Setup::MissingFolder && c.setup != Setup::FolderInTheWay)
             writeFile(output, earlier);
+        platform_.desktopOpensFiles = c.setup != Setup::NoViewer;
         if (c.setup == Setup::BrokenView)
             store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
         const QStringList before = folder();
@@ -217,11 +209,11 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         const QStringList seen = pressRun(window);
         EXPECT_EQ(QFileInfo(output).isFile() ? readFile(output) : QByteArray(), c.left);
         EXPECT_EQ(folder(), before);
-        const QString told = QString(c.told).replace(u"<output>"_qs, output);
+        const QString told = QString(c.told).replace(u"<output>"_qs, QDir::toNativeSeparators(output));
         EXPECT_EQ(platform_.messages.isEmpty() ? QString() : platform_.messages.constLast().text, told);
         EXPECT_EQ(seen, c.told.isEmpty() ? QStringList() : QStringList({c.shown.isEmpty() ? opening : c.shown, u"off"_qs}));
-        EXPECT_EQ(platform_.shellOpened, c.window == 0 && c.told.isEmpty() ? QStringList{output} : QStringList{});
         const bool failed = c.told.startsWith(u"エラー"_qs);
+        EXPECT_EQ(platform_.shellOpened, c.window == 0 && !failed ? QStringList{output} : QStringList{});
         EXPECT_EQ(platform_.endedWith, failed ? QList<int>({1}) : QList<int>());
         EXPECT_EQ(window.isNull(), !failed);
         delete window;

@@ -27,10 +27,11 @@ public:
     std::deque<MessageAnswer> answers; // for Yes/No questions
     std::deque<QString> fileChoices;   // empty text = cancelled
     QList<Message> messages;
-    QStringList fileDialogs, shellOpened, helpShown; // title and filter of each dialog
-    QList<int> endedWith;
+    QStringList fileDialogs;          // the title and the filter of each dialog shown
+    QStringList shellOpened, helpShown; // the paths handed to the desktop and to the help window
+    QList<int> endedWith;             // the exit code of each request to end the program
     std::function<void()> whileMessageShown; // to look at the windows behind a box
-    bool desktopOpensFiles = true;
+    bool desktopOpensFiles = true;           // false: no program is registered for text files
 
     MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
     {

@@ -33,49 +33,40 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"AdrBook.txt"_qs});
 }
 
-// Run as the user of a shared installation, in a process of its own: the folder is read-only, the
-// output file writable. The file is rewritten in place; a write that fails there (the file may
-// not grow) fails the run with the system's words. Says what went wrong on standard error.
-int writeInReadOnlyFolder(const QString& target)
-{
-    const auto write = [&](const QString& line) {
-        LineWriter writer(OutputTarget::file(target));
-        writer.writeLine(line);
-        writer.commit();
-    };
-    write(u"山田"_qs);
-    if (readFile(target) != "\x8e\x52\x93\x63\r\n")
-        return std::fputs("not written in place\n", stderr), 1;
-    const rlimit small{100, 100};
-    std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    try {
-        write(QString(200, u'x'));
-    } catch (const FileFailure& failure) {
-        return failure.number() == EFBIG ? 0 : (std::fputs(failure.what(), stderr), 1);
-    }
-    return std::fputs("a failed write went unnoticed\n", stderr), 1;
-}
-
+// A shared installation: the folder is read-only to its user, the output file writable. The file
+// is rewritten in place, and a write that fails there (the file may not grow) fails the run. Root
+// may write into any folder, so the run drops to an unprivileged user (Debian always has nobody).
 TEST(LineWriterDeathTest, ReadOnlyFolderIsWrittenInPlaceAndEveryFailedWriteIsSeen)
 {
-    // Root may write into any folder, so the run drops to an unprivileged user (Debian always has
-    // nobody).
     const passwd* nobody = getuid() == 0 ? getpwnam("nobody") : nullptr;
     if (getuid() == 0 && !nobody)
         GTEST_SKIP() << "running as root, and there is no user nobody to run as";
     QTemporaryDir dir;
     const QString target = dir.filePath(u"AdrBook.txt"_qs);
     writeFile(target, "earlier\r\n");
-    ASSERT_EQ(chmod(QFile::encodeName(target), 0666), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()), 0555), 0);
-    EXPECT_EXIT(
-        {
-            if (nobody && (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
-                std::_Exit(2);
-            std::_Exit(writeInReadOnlyFolder(target));
-        },
-        testing::ExitedWithCode(0), "");
+    ASSERT_TRUE(chmod(QFile::encodeName(target), 0666) == 0 && chmod(QFile::encodeName(dir.path()), 0555) == 0);
+    const auto write = [&](const QString& line) {
+        LineWriter writer(OutputTarget::file(target));
+        writer.writeLine(line);
+        writer.commit();
+    };
+    const auto asTheUser = [&] { // gives the exit code of the process it runs in
+        if (nobody && (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
+            return 2;
+        write(u"山田"_qs);
+        if (readFile(target) != "\x8e\x52\x93\x63\r\n")
+            return 3;
+        const rlimit small{100, 100};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        try {
+            write(QString(200, u'x'));
+        } catch (const FileFailure& failure) {
+            return failure.number() == EFBIG ? 0 : 4;
+        }
+        return 5; // a failed write went unnoticed
+    };
+    EXPECT_EXIT(std::_Exit(asTheUser()), testing::ExitedWithCode(0), "");
     chmod(QFile::encodeName(dir.path()), 0755);
 }
 

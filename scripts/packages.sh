@@ -25,8 +25,6 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev 
 FONT_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
 # The X server, a window manager and the tools with which tests/gui-x/drive.sh drives the program.
 X_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick)
-# The sqlite3 shell holds a store's write lock from another process in the import window's test.
-TEST_PACKAGES=(sqlite3)
 # clang with its sanitizer and libFuzzer runtimes, for scripts/test-fuzz.sh.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build: the MinGW-w64 cross compiler, Wine to run what it makes, apt's source tools

@@ -8,8 +8,15 @@ install_missing() {
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    # Another apt run may hold the locks for a while: the install waits for dpkg's lock, and the
+    # update, which cannot wait for its own, tries again.
+    local try
+    for try in 1 2 3 4 5 6 7 8 9 10; do
+      $sudo apt-get update -qq && break
+      [ "$try" -lt 10 ] || return 1
+      sleep 30
+    done
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=300 "${missing[@]}"
   fi
 }
 
@@ -18,7 +25,9 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev 
 FONT_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
 # The X server, a window manager and the tools with which tests/gui-x/drive.sh drives the program.
 X_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick)
-# The sqlite3 shell holds a store's write lock from another process in the import window's test.
-TEST_PACKAGES=(sqlite3)
 # clang with its sanitizer and libFuzzer runtimes, for scripts/test-fuzz.sh.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The Windows build: the MinGW-w64 cross compiler, Wine to run what it makes, apt's source tools
+# for Debian's Qt and SQLite sources (tcl makes SQLite's one-file source), GoogleTest's sources,
+# a Japanese locale for Wine's code page, and zip for the package.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils tcl ninja-build googletest locales zip unzip)

@@ -7,16 +7,30 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace paluksen {
 namespace {
 
-// The terminal takes its own encoding. Returns whether the stream took the whole text.
+// The terminal takes its own encoding. A Windows console is handed the text itself, which it shows
+// whatever its code page; redirected, the words go out in the system's code page (932 on a
+// Japanese Windows). Returns whether the stream took the whole text.
 bool print(std::FILE* stream, QString text)
 {
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     clearSystemError();
+#ifdef Q_OS_WIN
+    const HANDLE console = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (DWORD mode = 0; GetConsoleMode(console, &mode)) {
+        DWORD written = 0;
+        return std::fflush(stream) == 0 &&
+               WriteConsoleW(console, text.utf16(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+               written == static_cast<DWORD>(text.size());
+    }
+#endif
     return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
 }
 

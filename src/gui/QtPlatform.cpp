@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -90,9 +91,11 @@ QString QtPlatform::openFileDialog(QWidget* owner, const QString& title, const Q
 bool QtPlatform::shellOpen(QWidget* owner, const QString& path)
 {
 #ifdef Q_OS_WIN
+    // The shell takes no "/" for a separator: with one it finds no file to open.
+    const QString native = QDir::toNativeSeparators(path);
     const HWND window = owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr;
     // ShellExecute answers with a number above 32 when it has handed the file on.
-    return reinterpret_cast<INT_PTR>(ShellExecuteW(window, L"open", reinterpret_cast<const wchar_t*>(path.utf16()),
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(window, L"open", reinterpret_cast<const wchar_t*>(native.utf16()),
                                                    nullptr, nullptr, SW_SHOWMAXIMIZED)) > 32;
 #else
     Q_UNUSED(owner);

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace paluksen {
 namespace {
@@ -19,6 +22,18 @@ bool hasScreen()
 #endif
 }
 
+// On Windows a program that also serves the command line gets a console window of its own when
+// started from Explorer; it would stand empty behind the windows, and closing it would end the
+// program. That console is let go. Started from a console, the program shares it and keeps it.
+void releaseOwnConsole()
+{
+#ifdef Q_OS_WIN
+    DWORD processes[2];
+    if (GetConsoleProcessList(processes, 2) == 1)
+        FreeConsole();
+#endif
+}
+
 } // namespace
 
 int runWindows(int argc, char** argv)
@@ -29,6 +44,7 @@ int runWindows(int argc, char** argv)
                    stderr);
         return 1;
     }
+    releaseOwnConsole();
     QApplication app(argc, argv);
     speakJapanese(app);
     QtPlatform platform;

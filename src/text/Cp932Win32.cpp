@@ -43,6 +43,19 @@ void convertWhole(const char* bytes, int size, QString& out)
     out.resize(start + written);
 }
 
+void encodeWhole(QStringView text, QByteArray& out)
+{
+    if (text.isEmpty())
+        return;
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 2);
+    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
+                                            reinterpret_cast<const wchar_t*>(text.utf16()),
+                                            static_cast<int>(text.size()), out.data() + start,
+                                            static_cast<int>(text.size() * 2), "?", nullptr);
+    out.resize(start + qMax(written, 0));
+}
+
 } // namespace
 
 struct Decoder::State {
@@ -77,15 +90,20 @@ Encoder::~Encoder() = default;
 
 void Encoder::encode(QStringView text, QByteArray& out)
 {
-    if (text.isEmpty())
-        return;
-    const qsizetype start = out.size();
-    out.resize(start + text.size() * 2);
-    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
-                                            reinterpret_cast<const wchar_t*>(text.utf16()),
-                                            static_cast<int>(text.size()), out.data() + start,
-                                            static_cast<int>(text.size() * 2), "?", nullptr);
-    out.resize(start + qMax(written, 0));
+    // The converter takes UTF-16 unit by unit, and would write a "?" for each half of a surrogate
+    // pair. A character beyond the first plane is one character that code page 932 cannot hold,
+    // so it becomes one "?" here, as a lone half does.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isSurrogate())
+            continue;
+        encodeWhole(text.sliced(start, i - start), out);
+        out.append('?');
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        start = i + 1;
+    }
+    encodeWhole(text.sliced(start), out);
 }
 
 } // namespace paluksen::cp932

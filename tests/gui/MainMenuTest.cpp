@@ -123,6 +123,9 @@ TEST(HelpWindowTest, ShippedHelpReadsWellAndEscapeClosesIt)
 // "*.*" lists only names with a dot off Windows: a listing saved without an extension.
 TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows' dialog lists every file for *.*, which stays as it is";
+#endif
     EXPECT_EQ(qtFileFilter(u"テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"_qs),
               u"テキスト ファイル (*.txt);;すべてのファイル (*)"_qs);
 }
@@ -131,6 +134,7 @@ TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 // cannot be opened ends the program before any window, as does running out of memory.
 TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
 {
+    const QString startedIn = QDir::currentPath(); // the start moves into the program's folder
     TestStore store; // holds paluksen.mdb
     const QDir dir(store.dir());
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
@@ -140,7 +144,7 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
         const QList<QWidget*> before = QApplication::topLevelWidgets();
         EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
         const QString path = dir.filePath(executable + u".mdb"_qs);
-        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({failure, path}));
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({failure, QDir::toNativeSeparators(path)}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
         EXPECT_EQ(QFile::exists(path), executable == u"broken"); // opening never creates the store
     }
@@ -153,16 +157,17 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     EXPECT_EQ(QDir::currentPath(), dir.canonicalPath());
     EXPECT_EQ(program->paths().help(), dir.filePath(u"renamed.hlp"_qs));
     program->mainWindow().close();
+    QDir::setCurrent(startedIn); // the test data's paths are on that drive under Wine, and a temporary folder is not
 }
 
 // One line for the window and one for each of its controls: name, kind (of control), text, place and size in
-// pixels, shown or hidden, font, alignment of labels, tooltip. The temporary program folder
-// reads as <dir>.
+// pixels, shown or hidden, font, alignment of labels, tooltip. The program folder reads as <dir>,
+// and "\\" on Windows as "/".
 QString layoutOf(QWidget& window, const QString& dir)
 {
     auto line = [&](const QWidget* w, QString text) {
         const QRect r = w == &window ? QRect(QPoint(), w->size()) : w->geometry();
-        text.remove(QChar(0x200B)).replace(QDir::toNativeSeparators(dir), u"<dir>"_qs).replace(u'\n', u"\\n"_qs);
+        text = QDir::fromNativeSeparators(text.remove(QChar(0x200B))).replace(dir, u"<dir>"_qs).replace(u'\n', u"\\n"_qs);
         QString row = QStringLiteral("%1 %2 \"%3\" %4,%5 %6x%7 %8 %9pt%10")
                           .arg(w->objectName(), w == &window ? u"window"_qs : QString::fromLatin1(w->metaObject()->className()), text)
                           .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
@@ -191,13 +196,14 @@ using LayoutTest = WindowTest;
 // Every window as it opens, compared whole with its golden text (tests/gui/layout/).
 TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
 {
+    context_.paths.dir = u"/home/user/paluksen"_qs; // a status wraps a path by its length: a temporary one varies
     for (QWidget* opened : {static_cast<QWidget*>(new MainMenu(context_)), static_cast<QWidget*>(new ImportWindow(context_)),
                             static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
                             static_cast<QWidget*>(new AddressBookWindow(context_, kTuruKameWindow))}) {
         std::unique_ptr<QWidget> window(opened);
         window->show();
         const QString golden = QStringLiteral(PALUKSEN_TEST_DATA "/gui/layout/%1.txt").arg(window->objectName());
-        const QString dump = layoutOf(*window, store_.dir());
+        const QString dump = layoutOf(*window, context_.paths.dir);
         if (qEnvironmentVariableIsSet("PALUKSEN_WRITE_LAYOUT")) // to write a golden text anew, for review
             writeFile(golden, dump.toUtf8());
         EXPECT_EQ(dump, QString::fromUtf8(readFile(golden))) << window->objectName().toStdString();

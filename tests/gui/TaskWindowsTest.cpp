@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPointer>
-#include <QProcess>
+#include <optional>
 
 namespace paluksen::test {
 namespace {
@@ -30,7 +30,7 @@ protected:
     // the engine's words and its SQL are no help.
     static QString report(int number, const QString& what, const QString& file, const QString& words = {})
     {
-        return QStringLiteral("エラーが発生したため、プログラムを終了します。\nエラー番号：%1\n%2\n%3").arg(number).arg(what, file) +
+        return QStringLiteral("エラーが発生したため、プログラムを終了します。\nエラー番号：%1\n%2\n%3").arg(number).arg(what, QDir::toNativeSeparators(file)) +
                (words.isEmpty() ? QString() : u'\n' + words);
     }
     const QString earlier_ = (store_.connection().execute(kEarlierRows), storeContent(store_.connection()));
@@ -75,7 +75,7 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
         const bool asked = c.answer == MessageAnswer::Yes;
         EXPECT_EQ(platform_.messages, (asked ? QList{question, c.told} : QList{question}));
         EXPECT_EQ(platform_.fileDialogs, asked ? dialog : QStringList{});
-        const QString status = c.file.isEmpty() ? u"入力ファイル指定"_qs : path(c.file) + u"\nから読み込み"_qs;
+        const QString status = c.file.isEmpty() ? u"入力ファイル指定"_qs : QDir::toNativeSeparators(path(c.file)) + u"\nから読み込み"_qs;
         EXPECT_EQ(seen, QStringList({u"実行確認"_qs, u"off"_qs}) + (asked ? QStringList{status, u"off"_qs} : QStringList{}));
         EXPECT_EQ(storedRows(), c.stored);
     }
@@ -90,7 +90,7 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
     writeFile(path(u"large.txt"_qs), cp932::encode(kListing).repeated(2500));
     writeFile(path(u"binary.txt"_qs), cp932::encode(kListing).repeated(2500) + '\0'); // rows are in before the NUL
     ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
-    QProcess holder; // another program holding the store's write lock
+    std::optional<store::Connection> holder; // holds the store's write lock as another program would
     auto sql = [this](const QString& statement) { return [=, this] { store_.connection().execute(statement); }; };
     const QString store = store_.path();
     const struct {
@@ -99,7 +99,7 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
         QString told;
     } cases[] = {
         {u"folder.txt"_qs, [] {}, [] {}, report(EISDIR, u"入力ファイルを開けませんでした。"_qs, path(u"folder.txt"_qs), u"ファイルではなくフォルダです。"_qs)},
-        {u"gone.txt"_qs, [] {}, [] {}, report(2, u"入力ファイルを開けませんでした。"_qs, path(u"gone.txt"_qs), u"ファイルまたはフォルダが見つかりません。"_qs)},
+        {u"gone.txt"_qs, [] {}, [] {}, report(kMissingFile.number, u"入力ファイルを開けませんでした。"_qs, path(u"gone.txt"_qs), kMissingFile.words)},
         {u"binary.txt"_qs, [] {}, [] {},
          report(EILSEQ, u"入力ファイルはテキストファイルではありません。"_qs, path(u"binary.txt"_qs),
                 u"NUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"_qs)},
@@ -111,10 +111,8 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
              store_.connection().execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 4));
          },
          sql(u"PRAGMA max_page_count = 1073741823"_qs), report(13, u"ディスクの空き容量が足りません。"_qs, store)},
-        {good, // held from BEGIN IMMEDIATE until the shell's input closes
-         [&] { holder.start(u"sqlite3"_qs, {store_.path(), u"BEGIN IMMEDIATE"_qs, u".print locked"_qs, u".read /dev/stdin"_qs});
-               EXPECT_TRUE(holder.waitForReadyRead(30000)); },
-         [&] { holder.closeWriteChannel(), holder.waitForFinished(30000); },
+        {good, [&] { holder.emplace(store::Connection::openExisting(store_.path())), holder->execute(u"BEGIN IMMEDIATE"_qs); },
+         [&] { holder.reset(); },
          report(5, u"アドレス帳データベースは他のプログラムが使用中です。"_qs, store)},
     };
     for (const auto& c : cases) {
@@ -174,9 +172,9 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         {2, Setup::EarlierFile, 3, "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n", turuKameDone, u"出力中"_qs},
         {0, Setup::NoViewer, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n",
          u"CSV ファイルを作成しました。\n<output>\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs, u"出力中"_qs},
-        {0, Setup::MissingFolder, -1, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), u"出力中"_qs},
-        {1, Setup::MissingFolder, 0, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), {}},
-        {2, Setup::MissingFolder, 0, {}, report(2, cannotCreate, u"<output>"_qs, u"ファイルまたはフォルダが見つかりません。"_qs), {}},
+        {0, Setup::MissingFolder, -1, {}, report(kMissingFolder.number, cannotCreate, u"<output>"_qs, kMissingFolder.words), u"出力中"_qs},
+        {1, Setup::MissingFolder, 0, {}, report(kMissingFolder.number, cannotCreate, u"<output>"_qs, kMissingFolder.words), {}},
+        {2, Setup::MissingFolder, 0, {}, report(kMissingFolder.number, cannotCreate, u"<output>"_qs, kMissingFolder.words), {}},
         {0, Setup::FolderInTheWay, -1, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), u"出力中"_qs},
         {1, Setup::FolderInTheWay, 0, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), {}},
         {2, Setup::FolderInTheWay, 0, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), {}},
@@ -203,7 +201,7 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         QPointer<TaskWindow> window = windows[c.window]();
         const QLabel* status = child<QLabel>(window, u"状況表示"_qs);
         const QString opening = QString(status->text()).remove(QChar(0x200B));
-        EXPECT_TRUE(opening.contains(output) && readableInFull(status));
+        EXPECT_TRUE(opening.contains(QDir::toNativeSeparators(output)) && readableInFull(status));
         if (auto* list = window->findChild<QComboBox*>())
             list->setCurrentIndex(c.layout);
         const QStringList seen = pressRun(window);

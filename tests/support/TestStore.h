@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/SystemError.h"
 #include "store/AddressStore.h"
 
 #include <QCryptographicHash>
@@ -65,6 +66,19 @@ inline const QString kEarlierRows =
 // A person and a group of two, nine lines in all.
 inline const QString kListing = u"山田 太郎\r\n電子メール アドレス :\r\n  taro@example.jp\r\n  会社名 : 山田商事\r\n\r\n"
                                 u"友人\r\n  山田 太郎 (taro@example.jp)\r\n  鈴木 (suzuki@example.jp)\r\n\r\n"_qs;
+
+// A missing file, a missing folder on the way to one, and a full disk, as the system numbers and
+// words them: on Linux errno, worded by the program; on Windows its own numbers, worded by Windows in
+// its own language (and by Wine otherwise than by Windows), so its words are asked of it.
+struct SystemFailure { int number; QString words; };
+#ifdef Q_OS_WIN
+inline SystemFailure systemFailure(int windowsNumber, int, const char16_t*) { return {windowsNumber, systemErrorText(windowsNumber)}; }
+#else
+inline SystemFailure systemFailure(int, int number, const char16_t* words) { return {number, QString::fromUtf16(words)}; }
+#endif
+inline const SystemFailure kMissingFile = systemFailure(2, ENOENT, u"ファイルまたはフォルダが見つかりません。");
+inline const SystemFailure kMissingFolder = systemFailure(3, ENOENT, u"ファイルまたはフォルダが見つかりません。");
+inline const SystemFailure kDiskFull = systemFailure(112, ENOSPC, u"ディスクの空き容量が足りません。");
 
 // Bytes as spaced hex, so a byte-exact comparison that fails shows where.
 inline QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ')); }

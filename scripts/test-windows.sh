@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Cross-builds Paluksen for Windows with its tests (scripts/build-windows.sh) and runs them under
+# Wine as on a Japanese Windows, in a Wine prefix of this run's own: the core, window (offscreen)
+# and command-line tests through ctest; then the packed zip as a user has it, unzipped into a
+# folder with Japanese in its path and the program renamed, whose command line must write for the
+# example listing, in code page 932, UTF-8 and UTF-16, the Linux build's three files byte for byte.
+#
+#   bash scripts/test-windows.sh [LINUX_BUILD]   (default build-test: the one scripts/test.sh makes)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+linux=${1:-build-test}
+bash scripts/build-windows.sh --tests
+if [ ! -x "$linux/src/paluksen" ]; then
+  cmake -S . -B "$linux" -DPALUKSEN_TESTS=OFF >/dev/null
+  cmake --build "$linux" -j"$(nproc)" --target paluksen
+fi
+
+run=$(mktemp -d "${TMPDIR:-/tmp}/paluksen-windows.XXXXXX")
+export WINEPREFIX=$run/wine
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$run"' EXIT
+echo "Making a Wine prefix for this run"
+build-windows/wine-run.sh wineboot
+(cd build-windows && ctest --output-on-failure -j"$(nproc)")
+
+# The zip alone: no WINEPATH, so every DLL it loads must be in it. Wine's code page follows the
+# locale, as the wrapper of the build sets it.
+version=$(sed -n 's/^project(paluksen VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+unzip -q "dist/paluksen-$version-windows-x64.zip" -d "$run"
+windows="$run/ユーザー/住所録 ツール"
+mkdir -p "$(dirname "$windows")" "$run/linux"
+mv "$run/paluksen-$version-windows-x64" "$windows"
+mv "$windows/paluksen.exe" "$windows/住所録.exe"
+cp "$linux/src/paluksen" "$linux/src/paluksen.mdb" "$run/linux/"
+locale=(LC_ALL=ja_JP.UTF-8)
+[ -d build-windows/locale ] && locale+=(LOCPATH="$PWD/build-windows/locale")
+on_windows() {
+  (cd "$windows" && env "${locale[@]}" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine "$windows/住所録.exe" "$@")
+}
+on_linux() { (cd "$run/linux" && ./paluksen "$@"); }
+fail() { echo "Windows zip: $*" >&2; exit 1; }
+
+# Renamed, the program looks for a store of its new name, and says so in Japanese (code page 932
+# on the console, as on a Japanese Windows).
+if on_windows csv >"$run/out" 2>"$run/err"; then fail "ran without 住所録.mdb"; fi
+iconv -f CP932 -t UTF-8 "$run/err" | grep -q "エラー番号：14" || fail "no store failure: $(iconv -f CP932 -t UTF-8 "$run/err")"
+iconv -f CP932 -t UTF-8 "$run/err" | grep -q "住所録.mdb" || fail "not its own store: $(iconv -f CP932 -t UTF-8 "$run/err")"
+mv "$windows/paluksen.mdb" "$windows/住所録.mdb"
+
+cp examples/sample-listing.txt "$run/一覧 cp932.txt"
+iconv -f CP932 -t UTF-8 examples/sample-listing.txt >"$run/一覧 utf-8.txt"
+{ printf '\xff\xfe' && iconv -f CP932 -t UTF-16LE examples/sample-listing.txt; } >"$run/一覧 utf-16.txt"
+for listing in "一覧 cp932.txt" "一覧 utf-8.txt" "一覧 utf-16.txt"; do
+  cp "$run/$listing" "$windows/"
+  cp "$run/$listing" "$run/linux/"
+  on_windows import "$listing" >"$run/windows.out" || fail "import of $listing failed"
+  on_linux import "$listing" >"$run/linux.out"
+  iconv -f CP932 -t UTF-8 "$run/windows.out" | tr -d '\r' | cmp -s - "$run/linux.out" ||
+    fail "import of $listing said: $(iconv -f CP932 -t UTF-8 "$run/windows.out")"
+  for command in csv edmax turukame; do
+    on_windows $command || fail "$command after $listing failed"
+    on_linux $command
+  done
+  for file in PalukF02.txt 常用アドレス.adr AdrBook.txt; do
+    cmp "$windows/$file" "$run/linux/$file" || fail "$file after $listing differs from the Linux build's"
+  done
+  echo "Windows zip: $listing imported, three files as the Linux build's: $(cat "$run/linux.out")"
+done

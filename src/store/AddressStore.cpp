@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <sqlite3.h>
+#include <utility>
 
 namespace paluksen::store {
 namespace {
@@ -31,6 +32,23 @@ Connection openAddressStore(const QString& path)
     Connection connection = Connection::openExisting(path);
     requireSchema(connection);
     return connection;
+}
+
+IndexesSetAside::IndexesSetAside(Connection& connection) : connection_(connection)
+{
+    QStringList names;
+    for (Cursor index(connection, sql::kTableIndexes, {sql::kAddressTable, sql::kGroupTable}); !index.atEnd(); index.next()) {
+        names << index.text(0);
+        definitions_ << index.text(1);
+    }
+    for (const QString& name : names)
+        connection_.execute(QStringLiteral("DROP INDEX ") + quoted({name}));
+}
+
+void IndexesSetAside::restore()
+{
+    for (const QString& definition : std::exchange(definitions_, {}))
+        connection_.execute(definition);
 }
 
 void createSchema(Connection& connection, const QString& schemaSql)

@@ -95,7 +95,8 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
     const auto storedRows = [](const QString& path) {
         store::Connection store = store::Connection::openExisting(path);
         EXPECT_EQ(store::Cursor(store, u"PRAGMA integrity_check").text(0), u"ok"_qs);
-        return store::Cursor(store, u"SELECT (SELECT count(*) FROM アドレス情報) + (SELECT count(*) FROM グループ情報)").text(0);
+        return store::Cursor(store, u"SELECT ((SELECT count(*) FROM アドレス情報) + (SELECT count(*) FROM グループ情報)) || ' rows, ' ||"
+                                    u" (SELECT count(*) FROM sqlite_master WHERE type = 'index') || ' indexes'").text(0);
     };
     const QString rowsBefore = storedRows(store_.path());
     // Outputs that are no plain file: a device node that takes every byte, one that refuses them
@@ -118,10 +119,10 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         int exitCode;
         QString said; // on standard output for 0, else on standard error; after "paluksen: " the line
                       // before the usage for 2, the beginning for --help, else the whole text
-        const char* rows; // in the store afterwards; null: as before
+        const char* rows; // in the store afterwards, with its indexes; null: as before
     } cases[] = {
-        {"row.mdb", {"import", "sample.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11"},
-        {"row.mdb", {"import", "lf.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11"},
+        {"row.mdb", {"import", "sample.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11 rows, 3 indexes"},
+        {"row.mdb", {"import", "lf.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11 rows, 3 indexes"},
         {"row.mdb", {"import", "empty.txt"}, 3, u"入力レコードがありませんでした。\n"_qs + kept, nullptr},
         {"row.mdb", {"import", "one.txt"}, 3, u"入力レコードが1件しかありませんでした。\n"_qs + kept, nullptr},
         {"row.mdb", {"import", "missing.txt"}, 1,

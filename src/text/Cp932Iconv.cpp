@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <vector>
 
 namespace paluksen::cp932 {
 namespace {
@@ -84,6 +85,13 @@ void Decoder::decode(QByteArrayView piece, bool last, QString& out)
 
 struct Encoder::State {
     Converter converter{"CP932", "UTF-16LE"};
+    // What each character of the Basic Multilingual Plane becomes: its one byte, or its two bytes
+    // with the lead byte high ("?" where the code page has none). The converter costs tens of
+    // instructions a character however short the piece, and an address book repeats a few hundred
+    // characters over and over: each is asked of the converter once, the first time it comes.
+    static constexpr char16_t kNotAsked = 0xFFFF; // no code of this code page, nor "?"
+    static constexpr char16_t kNoBytes = 0xFFFE;  // the converter writes nothing for it
+    std::vector<char16_t> codes = std::vector<char16_t>(0x10000, kNotAsked);
 
     // Converts one piece; returns where the output ends. Room for two bytes a unit is there.
     char* convert(const char16_t* units, qsizetype count, char* outPtr)
@@ -107,36 +115,27 @@ struct Encoder::State {
         }
         return outPtr;
     }
+
+    char* write(char16_t unit, char* outPtr)
+    {
+        char16_t& code = codes[unit];
+        if (code == kNotAsked) {
+            char bytes[2];
+            const qsizetype written = convert(&unit, 1, bytes) - bytes;
+            const auto byte = [&](int i) { return static_cast<char16_t>(static_cast<unsigned char>(bytes[i])); };
+            code = written == 0 ? kNoBytes : written == 1 ? byte(0) : static_cast<char16_t>(byte(0) << 8 | byte(1));
+        }
+        if (code == kNoBytes)
+            return outPtr;
+        if (code > 0xFF)
+            *outPtr++ = static_cast<char>(code >> 8);
+        *outPtr++ = static_cast<char>(code & 0xFF);
+        return outPtr;
+    }
 };
 
 Encoder::Encoder() : state_(std::make_unique<State>()) {}
 Encoder::~Encoder() = default;
-
-namespace {
-// The converter costs tens of instructions a character, ASCII included, and an output line is
-// half ASCII (addresses, dates, separators). Code page 932 writes U+0000 to U+007F as the same
-// bytes, so a run of ASCII is copied instead; runs shorter than this stay inside the converted
-// piece, so a line still costs only a few converter calls.
-constexpr qsizetype kCopiedRun = 8;
-
-bool isAscii(char16_t unit)
-{
-    return unit < 0x80;
-}
-
-// The end of the piece that starts at a non-ASCII unit: the start of the next long ASCII run,
-// or the end of the text. A surrogate pair is never split.
-qsizetype pieceEnd(const char16_t* units, qsizetype from, qsizetype size)
-{
-    qsizetype run = 0;
-    for (qsizetype i = from; i < size; ++i) {
-        run = isAscii(units[i]) ? run + 1 : 0;
-        if (run == kCopiedRun)
-            return i + 1 - kCopiedRun;
-    }
-    return size;
-}
-} // namespace
 
 void Encoder::encode(QStringView text, QByteArray& out)
 {
@@ -147,15 +146,17 @@ void Encoder::encode(QStringView text, QByteArray& out)
     const qsizetype size = text.size();
     char* const outBegin = out.data() + start;
     char* outPtr = outBegin;
-    qsizetype pos = 0;
-    while (pos < size) {
-        while (pos < size && isAscii(units[pos]))
-            *outPtr++ = static_cast<char>(units[pos++]);
-        if (pos == size)
-            break;
-        const qsizetype end = pieceEnd(units, pos, size);
-        outPtr = state_->convert(units + pos, end - pos, outPtr);
-        pos = end;
+    for (qsizetype pos = 0; pos < size; ++pos) {
+        const char16_t unit = units[pos];
+        if (unit < 0x80) { // the same byte in this code page
+            *outPtr++ = static_cast<char>(unit);
+        } else if (!QChar::isSurrogate(unit)) {
+            outPtr = state_->write(unit, outPtr);
+        } else { // beyond the Basic Multilingual Plane, or half of a pair: the converter decides
+            const qsizetype count = QChar::isHighSurrogate(unit) && pos + 1 < size && QChar::isLowSurrogate(units[pos + 1]) ? 2 : 1;
+            outPtr = state_->convert(units + pos, count, outPtr);
+            pos += count - 1;
+        }
     }
     out.resize(start + (outPtr - outBegin));
 }

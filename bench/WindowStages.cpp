@@ -91,7 +91,11 @@ Lap throughWindow(const StagePlace& place, const QString& menuButton, const QStr
     if (!program)
         die(QStringLiteral("the program did not start"));
     button(topLevel(kMainMenuName), menuButton)->click();
-    platform.press(button(topLevel(windowName), QStringLiteral("処理実行")));
+    // The user sees the window before pressing: it has been painted, its font loaded.
+    QWidget* window = topLevel(windowName);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    platform.press(button(window, QStringLiteral("処理実行")));
     return platform.closingLap();
 }
 

@@ -42,6 +42,50 @@ private:
 struct Decoder::State {
     Converter converter{"UTF-16LE", "CP932"};
     QByteArray pending; // the first byte of a character split between pieces
+
+    // What each byte and each pair of bytes decodes to, asked of the converter once each: the
+    // converter costs tens of instructions a byte however long the piece, and a listing repeats
+    // a few hundred characters over and over.
+    static constexpr char16_t kLeadByte = 0xFFFF; // no character of this code page
+    static constexpr char16_t kInvalid = 0xFFFE;  // nor this
+    static constexpr char16_t kNotAsked = 0xFFFD; // a pair is never decoded to U+FFFD
+    char16_t singles[256];
+    std::vector<char16_t> pairs = std::vector<char16_t>(0x10000, kNotAsked);
+
+    State()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char bytes[1] = {static_cast<char>(byte)};
+            singles[byte] = ask(bytes, 1);
+        }
+    }
+
+    // The one character the bytes make; kLeadByte for a byte that begins a pair, kInvalid for
+    // bytes that make none.
+    char16_t ask(const char* bytes, size_t size)
+    {
+        char* in = const_cast<char*>(bytes);
+        size_t inLeft = size;
+        char16_t unit = 0;
+        char* out = reinterpret_cast<char*>(&unit);
+        size_t outLeft = 2;
+        const size_t done = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        converter.reset();
+        if (done != static_cast<size_t>(-1) && inLeft == 0 && outLeft == 0)
+            return unit;
+        return done == static_cast<size_t>(-1) && error == EINVAL && size == 1 ? kLeadByte : kInvalid;
+    }
+
+    char16_t pair(unsigned char lead, unsigned char trail)
+    {
+        char16_t& unit = pairs[lead << 8 | trail];
+        if (unit == kNotAsked) {
+            const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            unit = ask(bytes, 2);
+        }
+        return unit;
+    }
 };
 
 Decoder::Decoder() : state_(std::make_unique<State>()) {}
@@ -58,29 +102,26 @@ void Decoder::decode(QByteArrayView piece, bool last, QString& out)
     // Every byte yields at most one UTF-16 unit in this code page.
     const qsizetype start = out.size();
     out.resize(start + piece.size());
-    char* in = const_cast<char*>(piece.data());
-    size_t inLeft = static_cast<size_t>(piece.size());
-    char* outBegin = reinterpret_cast<char*>(out.data() + start);
-    char* outPtr = outBegin;
-    size_t outLeft = static_cast<size_t>(piece.size()) * 2;
-    while (inLeft > 0) {
-        if (iconv(state_->converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
-            break;
-        if (errno == EINVAL && !last) { // a lead byte whose trail byte is in the next piece
-            state_->pending = QByteArray(in, static_cast<qsizetype>(inLeft));
-            break;
+    char16_t* const outBegin = reinterpret_cast<char16_t*>(out.data() + start);
+    char16_t* outPtr = outBegin;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(piece.data());
+    const qsizetype size = piece.size();
+    for (qsizetype at = 0; at < size; ++at) {
+        const unsigned char byte = bytes[at];
+        const char16_t single = byte < 0x80 ? byte : state_->singles[byte];
+        if (single != State::kLeadByte) {
+            *outPtr++ = single == State::kInvalid ? kReplacement : single;
+        } else if (at + 1 == size && !last) { // its trail byte is in the next piece
+            state_->pending = QByteArray(1, static_cast<char>(byte));
+        } else {
+            // An invalid pair, or a lead byte at the very end: the lead byte becomes U+FFFD and
+            // the next byte is read afresh, so it never swallows an ASCII character.
+            const char16_t unit = at + 1 == size ? State::kInvalid : state_->pair(byte, bytes[at + 1]);
+            *outPtr++ = unit == State::kInvalid ? kReplacement : unit;
+            at += unit == State::kInvalid ? 0 : 1;
         }
-        // EILSEQ, or an unfinished character at the very end: one byte becomes U+FFFD and the
-        // next byte is read afresh, so an invalid lead byte never swallows an ASCII character.
-        const char16_t replacement = kReplacement;
-        std::memcpy(outPtr, &replacement, 2);
-        outPtr += 2;
-        outLeft -= 2;
-        ++in;
-        --inLeft;
-        state_->converter.reset();
     }
-    out.resize(start + (outPtr - outBegin) / 2);
+    out.resize(start + (outPtr - outBegin));
 }
 
 struct Encoder::State {

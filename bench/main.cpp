@@ -70,9 +70,10 @@ Options parse(int argc, char** argv)
     return options;
 }
 
-// The yardsticks come first in each pair: the import's fills the store the exports read. The
-// windows work on a store of their own, as the program beside its executable does, which holds
-// the listing already when the window imports it again: the user's case after the first import.
+// The yardstick first, then the stage judged against it. The import pair fills the store the
+// export pairs read. The windows work on a store of their own, as the program beside its
+// executable does, which holds the listing already when the window imports it again: the user's
+// case after the first import.
 const std::vector<Pair>& pairs()
 {
     static const std::vector<Pair> all = {
@@ -81,8 +82,8 @@ const std::vector<Pair>& pairs()
         {"EdMax / sqlite3 dump", u"shell-dump"_qs, u"edmax"_qs, 1.0},
         {"TuruKame / sqlite3 dump", u"shell-dump"_qs, u"turukame"_qs, 1.0},
         {"import window / call", u"call-import"_qs, u"window-import"_qs, 1.1},
-        // What replacing earlier content costs beside filling an empty store, for information:
-        // the window measurement replaced, its command line filled.
+        // For information: what replacing earlier content costs beside filling an empty store,
+        // which a window measured against a command line that fills an empty store pays on top.
         {"import call: earlier / empty store", u"call-import-empty"_qs, u"call-import"_qs, 0},
         {"CSV window / call", u"call-csv"_qs, u"window-csv"_qs, 1.1},
         {"EdMax window / call", u"call-edmax"_qs, u"window-edmax"_qs, 1.1},
@@ -154,12 +155,17 @@ SizeRun measure(const QString& root, const Options& options, qint64 lines)
         return measured;
     };
     // Each round runs every pair once, the two stages of a pair one right after the other, so a
-    // spell of load from other programs spoils one round's ratios rather than one side of all.
+    // spell of load from other programs spoils one round's ratios rather than one side of all;
+    // every other round runs the second stage first, so neither side always comes after the
+    // other.
     for (int round = 0; round < options.repeat; ++round) {
         timed(u"parse"_qs);
         for (const Pair& pair : pairs()) {
-            const Measured first = timed(pair.first);
-            const Measured second = timed(pair.second);
+            const bool swapped = round % 2 == 1;
+            const Measured earlier = timed(swapped ? pair.second : pair.first);
+            const Measured later = timed(swapped ? pair.first : pair.second);
+            const Measured& first = swapped ? later : earlier;
+            const Measured& second = swapped ? earlier : later;
             run.wallRatios[&pair].push_back(second.seconds / first.seconds);
             run.processorRatios[&pair].push_back(second.processorSeconds / first.processorSeconds);
         }

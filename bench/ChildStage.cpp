@@ -2,10 +2,13 @@
 
 #include <QFile>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -13,15 +16,20 @@
 namespace paluksen::bench {
 namespace {
 
-using StageFunction = StageResult (*)(const StagePlace&);
+using StageFunction = Lap (*)(const StagePlace&);
 
 const std::map<QString, StageFunction>& stages()
 {
     static const std::map<QString, StageFunction> known{
-        {QStringLiteral("parse"), parseOnly},       {QStringLiteral("import"), importListing},
-        {QStringLiteral("bare-insert"), bareInsert}, {QStringLiteral("bare-read"), bareRead},
-        {QStringLiteral("csv"), exportCsv},          {QStringLiteral("edmax"), exportEdMax},
-        {QStringLiteral("turukame"), exportTuruKame},
+        {QStringLiteral("parse"), parseOnly},
+        {QStringLiteral("call-import"), importByCall},
+        {QStringLiteral("call-csv"), csvByCall},
+        {QStringLiteral("call-edmax"), edMaxByCall},
+        {QStringLiteral("call-turukame"), turuKameByCall},
+        {QStringLiteral("window-import"), importThroughWindow},
+        {QStringLiteral("window-csv"), csvThroughWindow},
+        {QStringLiteral("window-edmax"), edMaxThroughWindow},
+        {QStringLiteral("window-turukame"), turuKameThroughWindow},
     };
     return known;
 }
@@ -43,6 +51,59 @@ qint64 peakResidentKiB()
 
 constexpr char kResultTag[] = "paluksen-bench-result";
 
+int openOrDie(const QString& path, int flags)
+{
+    const int fd = open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0644);
+    if (fd < 0)
+        die(QStringLiteral("cannot open ") + path);
+    return fd;
+}
+
+struct Ended {
+    Measured measured;
+    int status = 0;
+};
+
+// Starts the program with its standard input and output on the descriptors given and waits for
+// it. Data an earlier stage left for the kernel to write out would otherwise be written while
+// this one runs, and charged to its commit: everything is synced first.
+Ended runToEnd(const QStringList& arguments, int input, int output)
+{
+    std::vector<std::string> args;
+    for (const QString& argument : arguments)
+        args.push_back(argument.toStdString());
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    sync();
+    std::fflush(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child < 0)
+        die(QStringLiteral("fork failed"));
+    if (child == 0) {
+        dup2(input, STDIN_FILENO);
+        dup2(output, STDOUT_FILENO);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    Ended ended;
+    rusage usage{};
+    if (wait4(child, &ended.status, 0, &usage) != child)
+        die(QStringLiteral("wait failed"));
+    ended.measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    ended.measured.processorSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    ended.measured.peakKiB = usage.ru_maxrss; // kibibytes on Linux
+    return ended;
+}
+
+bool succeeded(int status)
+{
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 } // namespace
 
 int childMain(const QString& stage, const StagePlace& place)
@@ -50,63 +111,50 @@ int childMain(const QString& stage, const StagePlace& place)
     const auto found = stages().find(stage);
     if (found == stages().end())
         die(QStringLiteral("no stage named ") + stage);
-    const StageResult result = found->second(place);
-    std::printf("%s %lld %.6f %.6f %lld\n", kResultTag, static_cast<long long>(result.rows), result.time.seconds,
-                result.time.processorSeconds, static_cast<long long>(peakResidentKiB()));
+    const Lap lap = found->second(place);
+    std::printf("%s %.6f %.6f %lld\n", kResultTag, lap.seconds, lap.processorSeconds,
+                static_cast<long long>(peakResidentKiB()));
     return 0;
 }
 
 Measured runInChild(const QString& stage, const StagePlace& place)
 {
-    const std::string self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe")).toStdString();
-    const std::string args[] = {self,
-                                "--stage", stage.toStdString(),
-                                "--dir", place.dir.toStdString(),
-                                "--listing", place.listing.toStdString(),
-                                "--store", place.emptyStore.toStdString()};
-    // Data an earlier stage left for the kernel to write out would otherwise be written while
-    // this stage runs, and charged to its commit.
-    sync();
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        die(QStringLiteral("pipe failed"));
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child < 0)
-        die(QStringLiteral("fork failed"));
-    if (child == 0) {
-        dup2(pipeEnds[1], STDOUT_FILENO);
-        close(pipeEnds[0]);
-        close(pipeEnds[1]);
-        std::vector<char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(self.c_str(), argv.data());
-        _exit(127);
-    }
-    close(pipeEnds[1]);
-    std::string output;
-    char chunk[4096];
-    ssize_t got;
-    while ((got = read(pipeEnds[0], chunk, sizeof chunk)) > 0)
-        output.append(chunk, static_cast<std::size_t>(got));
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    const QString self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    const QString resultFile = placeFile(place, QStringLiteral("stage-result.txt"));
+    const int input = openOrDie(QStringLiteral("/dev/null"), O_RDONLY);
+    const int output = openOrDie(resultFile, O_WRONLY | O_CREAT | O_TRUNC);
+    const Ended ended = runToEnd({self, QStringLiteral("--stage"), stage, QStringLiteral("--dir"), place.dir,
+                                  QStringLiteral("--listing"), place.listing, QStringLiteral("--store"), place.emptyStore},
+                                 input, output);
+    close(input);
+    close(output);
+    if (!succeeded(ended.status))
         die(QStringLiteral("stage %1 failed").arg(stage));
-
+    QFile file(resultFile);
+    if (!file.open(QIODevice::ReadOnly))
+        die(QStringLiteral("cannot read ") + resultFile);
+    const std::string said = file.readAll().toStdString();
+    const std::size_t at = said.rfind(kResultTag);
     Measured measured;
-    const std::size_t at = output.rfind(kResultTag);
-    long long rows = 0, peak = 0;
-    if (at == std::string::npos ||
-        std::sscanf(output.c_str() + at + std::strlen(kResultTag), "%lld %lf %lf %lld", &rows, &measured.seconds,
-                    &measured.processorSeconds, &peak) != 4)
+    long long peak = 0;
+    if (at == std::string::npos || std::sscanf(said.c_str() + at + std::strlen(kResultTag), "%lf %lf %lld",
+                                               &measured.seconds, &measured.processorSeconds, &peak) != 3)
         die(QStringLiteral("stage %1 reported nothing").arg(stage));
-    measured.rows = rows;
     measured.peakKiB = peak;
     return measured;
+}
+
+Measured runProgram(const QStringList& arguments, const QString& input, const QString& output)
+{
+    const int in = openOrDie(input.isEmpty() ? QStringLiteral("/dev/null") : input, O_RDONLY);
+    const int out = output.isEmpty() ? openOrDie(QStringLiteral("/dev/null"), O_WRONLY)
+                                     : openOrDie(output, O_WRONLY | O_CREAT | O_TRUNC);
+    const Ended ended = runToEnd(arguments, in, out);
+    close(in);
+    close(out);
+    if (!succeeded(ended.status))
+        die(QStringLiteral("%1 failed").arg(arguments.join(u' ')));
+    return ended.measured;
 }
 
 } // namespace paluksen::bench

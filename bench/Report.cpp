@@ -1,91 +1,121 @@
 #include "Report.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace paluksen::bench {
 namespace {
 
-constexpr double kImportTarget = 1.25;   // × (parse + bare insert)
-constexpr double kExportTarget = 1.5;    // × bare read
-constexpr double kMemoryTargetMiB = 16;  // growth of the peak from the small to the large size
+constexpr double kMemoryTargetMiB = 16; // growth of the peak from the small to the large size
 
 double mib(qint64 kib)
 {
     return static_cast<double>(kib) / 1024.0;
 }
 
-void row(const char* stage, qint64 rows, const Measured& m)
+double median(std::vector<double> values)
 {
-    std::printf("| %-28s | %9lld | %8.3f | %10.0f | %8.3f | %8.1f |\n", stage, static_cast<long long>(rows),
-                m.seconds, m.seconds > 0 ? static_cast<double>(rows) / m.seconds : 0.0, m.processorSeconds,
-                mib(m.peakKiB));
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
 }
 
-// Judged on wall time; the ratio of processor times beside it shows what the machine's other
-// load made of it.
-bool ratio(const char* what, double wall, double processor, double target, bool judged)
+template <typename Field>
+double medianOf(const std::vector<Measured>& runs, Field field)
 {
-    const bool met = wall <= target;
-    std::printf("| %-32s | %6.2f | %9.2f | <= %4.2f | %-6s |\n", what, wall, processor, target,
-                !judged ? "-" : met ? "met" : "MISSED");
-    return met || !judged;
+    std::vector<double> values;
+    for (const Measured& m : runs)
+        values.push_back(static_cast<double>(m.*field));
+    return median(values);
 }
 
-bool memory(const char* stage, const Measured& small, const Measured& large)
+qint64 peakOf(const std::vector<Measured>& runs)
 {
-    const double growth = mib(large.peakKiB) - mib(small.peakKiB);
-    const bool met = growth <= kMemoryTargetMiB;
-    std::printf("| %-10s | %8.1f | %8.1f | %+7.1f | %-6s |\n", stage, mib(small.peakKiB), mib(large.peakKiB),
-                growth, met ? "met" : "MISSED");
-    return met;
+    qint64 peak = 0;
+    for (const Measured& m : runs)
+        peak = std::max(peak, m.peakKiB);
+    return peak;
 }
+
+// What each stage is, in the order the table lists them.
+const std::pair<const char*, const char*> kStages[] = {
+    {"parse", "decode + parse (no store)"},
+    {"shell-import", "sqlite3 shell .import"},
+    {"import", "paluksen import"},
+    {"call-import-empty", "import call, empty store"},
+    {"call-import", "import call, earlier content"},
+    {"window-import", "import window, same"},
+    {"shell-dump", "sqlite3 -csv dump"},
+    {"csv", "paluksen csv"},
+    {"edmax", "paluksen edmax"},
+    {"turukame", "paluksen turukame"},
+    {"call-csv", "csv call"},
+    {"window-csv", "CSV window"},
+    {"call-edmax", "edmax call"},
+    {"window-edmax", "EdMax window"},
+    {"call-turukame", "turukame call"},
+    {"window-turukame", "TuruKame window"},
+};
 
 } // namespace
 
-bool printSpeed(const SizeRun& run, bool judged)
+bool printSpeed(const SizeRun& run, const std::vector<Pair>& pairs, bool judged)
 {
-    const qint64 viewRows = run.bareRead.rows;
     std::printf("\nListing: %lld lines, %lld persons, %lld groups, %lld memberships\n\n",
                 static_cast<long long>(run.shape.lines), static_cast<long long>(run.shape.persons),
                 static_cast<long long>(run.shape.groups), static_cast<long long>(run.shape.memberships));
-    std::printf("| %-28s | %9s | %8s | %10s | %8s | %8s |\n", "stage", "rows", "seconds", "rows/s", "cpu s",
-                "peak MB");
-    std::printf("|%s|%s|%s|%s|%s|%s|\n", "------------------------------", "----------:", "---------:",
-                "-----------:", "---------:", "---------:");
-    row("decode + parse", run.parse.rows, run.parse);
-    row("bare SQLite insert", run.bareInsert.rows, run.bareInsert);
-    row("import (ListingImport)", run.import.rows, run.import);
-    row("bare SQLite read (sorted)", viewRows, run.bareRead);
-    row("CSV export", viewRows, run.csv);
-    row("EdMax export, layout 1", viewRows, run.edMax);
-    row("TuruKame export, layout 1", viewRows, run.turuKame);
-    std::printf("\n| %-32s | %6s | %9s | %7s | %-6s |\n", "ratio", "wall", "processor", "target", "");
-    std::printf("|%s|%s|%s|%s|%s|\n", "----------------------------------", "-------:", "----------:",
-                "--------:", "--------");
-    bool met = ratio("import / (parse + bare insert)",
-                     run.import.seconds / (run.parse.seconds + run.bareInsert.seconds),
-                     run.import.processorSeconds / (run.parse.processorSeconds + run.bareInsert.processorSeconds),
-                     kImportTarget, judged);
-    const auto exportRatio = [&](const char* what, const Measured& m) {
-        return ratio(what, m.seconds / run.bareRead.seconds, m.processorSeconds / run.bareRead.processorSeconds,
-                     kExportTarget, judged);
-    };
-    met &= exportRatio("CSV / bare read", run.csv);
-    met &= exportRatio("EdMax / bare read", run.edMax);
-    met &= exportRatio("TuruKame / bare read", run.turuKame);
+    std::printf("| %-30s | %4s | %8s | %8s | %8s |\n", "stage (median of runs)", "runs", "seconds", "cpu s", "peak MB");
+    std::printf("|%s|%s|%s|%s|%s|\n", "--------------------------------", "-----:", "---------:", "---------:",
+                "---------:");
+    for (const auto& [stage, what] : kStages) {
+        const auto found = run.runs.find(QString::fromLatin1(stage));
+        if (found == run.runs.end())
+            continue;
+        const std::vector<Measured>& runs = found->second;
+        std::printf("| %-30s | %4zu | %8.3f | %8.3f | %8.1f |\n", what, runs.size(), medianOf(runs, &Measured::seconds),
+                    medianOf(runs, &Measured::processorSeconds), mib(peakOf(runs)));
+    }
+
+    std::printf("\n| %-34s | %6s | %9s | %7s | %-6s | %s\n", "ratio (median of rounds)", "wall", "processor", "target", "",
+                "wall ratio of each round");
+    std::printf("|%s|%s|%s|%s|%s|%s\n", "------------------------------------", "-------:", "----------:", "--------:",
+                "--------", "---");
+    bool met = true;
+    for (const Pair& pair : pairs) {
+        const double wall = median(run.wallRatios.at(&pair));
+        const bool pairJudged = judged && pair.target > 0;
+        const bool pairMet = wall <= pair.target;
+        met &= pairMet || !pairJudged;
+        std::printf("| %-34s | %6.2f | %9.2f | ", pair.what, wall, median(run.processorRatios.at(&pair)));
+        if (pair.target > 0)
+            std::printf("<= %4.2f | %-6s |", pair.target, !pairJudged ? "-" : pairMet ? "met" : "MISSED");
+        else
+            std::printf("%7s | %-6s |", "", "-");
+        for (const double ratio : run.wallRatios.at(&pair))
+            std::printf(" %.2f", ratio);
+        std::printf("\n");
+    }
     return met;
 }
 
 bool printMemory(const SizeRun& small, const SizeRun& large)
 {
-    std::printf("\nPeak resident memory (VmHWM of the stage's own process), %lld lines against %lld lines:\n\n",
+    std::printf("\nPeak resident memory of the command line's process, %lld lines against %lld lines:\n\n",
                 static_cast<long long>(small.shape.lines), static_cast<long long>(large.shape.lines));
-    std::printf("| %-10s | %8s | %8s | %7s | %-6s |\n", "stage", "small MB", "large MB", "growth", "<=16MB");
+    std::printf("| %-10s | %8s | %8s | %7s | %-6s |\n", "command", "small MB", "large MB", "growth", "<=16MB");
     std::printf("|%s|%s|%s|%s|%s|\n", "------------", "---------:", "---------:", "--------:", "--------");
-    bool met = memory("import", small.import, large.import);
-    met &= memory("CSV", small.csv, large.csv);
-    met &= memory("EdMax", small.edMax, large.edMax);
-    met &= memory("TuruKame", small.turuKame, large.turuKame);
+    bool met = true;
+    for (const char* stage : {"import", "csv", "edmax", "turukame"}) {
+        const QString name = QString::fromLatin1(stage);
+        const double smallMib = mib(peakOf(small.runs.at(name)));
+        const double largeMib = mib(peakOf(large.runs.at(name)));
+        const bool grewLittle = largeMib - smallMib <= kMemoryTargetMiB;
+        met &= grewLittle;
+        std::printf("| %-10s | %8.1f | %8.1f | %+7.1f | %-6s |\n", stage, smallMib, largeMib, largeMib - smallMib,
+                    grewLittle ? "met" : "MISSED");
+    }
     return met;
 }
 

@@ -8,21 +8,34 @@
 
 namespace paluksen::bench {
 
-QString importedStore(const StagePlace& place)
+QString placeFile(const StagePlace& place, const QString& name)
 {
-    return QDir(place.dir).filePath(QStringLiteral("import.mdb"));
+    return QDir(place.dir).filePath(name);
 }
 
-QString freshStore(const StagePlace& place, const QString& name)
+QString importedStore(const StagePlace& place)
 {
-    const QString path = QDir(place.dir).filePath(name);
-    QFile::remove(path);
-    QFile::remove(path + QStringLiteral("-journal"));
-    if (!QFile::copy(place.emptyStore, path))
-        die(QStringLiteral("cannot copy %1 to %2").arg(place.emptyStore, path));
+    return placeFile(place, QStringLiteral("import.mdb"));
+}
+
+QString windowFolder(const StagePlace& place)
+{
+    return placeFile(place, QStringLiteral("program"));
+}
+
+QString windowStore(const StagePlace& place)
+{
+    return QDir(windowFolder(place)).filePath(QStringLiteral("paluksen.mdb"));
+}
+
+void copyStore(const QString& source, const QString& target)
+{
+    QFile::remove(target);
+    QFile::remove(target + QStringLiteral("-journal"));
+    if (!QFile::copy(source, target))
+        die(QStringLiteral("cannot copy %1 to %2").arg(source, target));
     // A copy keeps the read-only mark of an installed store; the import has to write.
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void die(const QString& message)

@@ -14,26 +14,32 @@ struct StagePlace {
     QString emptyStore; // the store file as shipped, copied before each use
 };
 
-struct StageResult {
-    qint64 rows = 0;
-    Lap time;
-};
+// Stages of this program's own, each run in a child process and timed there.
+Lap parseOnly(const StagePlace& place);
+// The command line's in-process core calls, and the same job through its window, pressed as
+// the user presses it; both on the store the window stages use (windowStore()).
+Lap importByCall(const StagePlace& place);
+Lap csvByCall(const StagePlace& place);
+Lap edMaxByCall(const StagePlace& place);
+Lap turuKameByCall(const StagePlace& place);
+Lap importThroughWindow(const StagePlace& place);
+Lap csvThroughWindow(const StagePlace& place);
+Lap edMaxThroughWindow(const StagePlace& place);
+Lap turuKameThroughWindow(const StagePlace& place);
 
-// The product's path and the bare SQLite limit it is measured against.
-StageResult parseOnly(const StagePlace& place);
-StageResult importListing(const StagePlace& place);
-StageResult bareInsert(const StagePlace& place);
+// The rows the parser gives, as the two TSV files the sqlite3 shell loads: addresses.tsv and
+// groups.tsv in the run's folder.
+void writeTsvFiles(const StagePlace& place);
 
-// These read the store that importListing filled.
-StageResult bareRead(const StagePlace& place);
-StageResult exportCsv(const StagePlace& place);
-StageResult exportEdMax(const StagePlace& place);
-StageResult exportTuruKame(const StagePlace& place);
-
-// The store file the import fills and the exports read.
+// A file of the run's folder.
+QString placeFile(const StagePlace& place, const QString& name);
+// The store the command line's import fills and the exports read.
 QString importedStore(const StagePlace& place);
-// A fresh copy of the shipped store under a name of its own.
-QString freshStore(const StagePlace& place, const QString& name);
+// The folder of the window stages: a program's folder, with its store beside the executable.
+QString windowFolder(const StagePlace& place);
+QString windowStore(const StagePlace& place);
+// Replaces `target` with a copy of `source`, its journal gone, writable.
+void copyStore(const QString& source, const QString& target);
 
 // Ends the process with a message; the bench has nobody to hand a failure to.
 [[noreturn]] void die(const QString& message);

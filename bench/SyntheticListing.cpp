@@ -7,7 +7,7 @@
 
 namespace paluksen::bench {
 
-ListingShape writeSyntheticListing(const QString& path, qint64 lines)
+ListingShape writeSyntheticListing(const QString& path, qint64 lines, int groupPercent)
 {
     static const QStringList families = u"佐藤 鈴木 高橋 田中 渡辺 山本 中村 小林 佐々木 林 斎藤 森"_qs.split(u' ');
     static const QStringList givens = u"花子 一郎 美咲 健 由美 誠 陽子 翔太 さくら 拓也"_qs.split(u' ');
@@ -22,7 +22,7 @@ ListingShape writeSyntheticListing(const QString& path, qint64 lines)
     const auto line = [&](const QString& text) { out.writeLine(text), ++shape.lines; };
     std::vector<std::pair<QString, QString>> persons;
     while (shape.lines < lines) {
-        if (!persons.empty() && chance(2)) { // a group, its members mostly persons written before
+        if (!persons.empty() && chance(groupPercent)) { // a group, its members mostly persons written before
             line(QStringLiteral("%1同好会 %2").arg(pick(companies)).arg(++shape.groups));
             for (int members = 5 + static_cast<int>(random() % 31); members > 0; --members) {
                 const auto& [name, address] = persons[random() % persons.size()];

@@ -12,9 +12,9 @@ struct ListingShape {
 };
 
 // Writes a made-up listing of at least `lines` lines in code page 932, CR LF: persons with and
-// without an address, some with company, department, title or a note line, and about one group
-// per 50 persons whose members mostly name persons written before. The same count always gives
-// the same bytes, so that two measurements read the same listing.
-ListingShape writeSyntheticListing(const QString& path, qint64 lines);
+// without an address, some with company, department, title or a note line, and groups (about
+// `groupPercent` of the entries) whose members mostly name persons written before. The same
+// count and share always give the same bytes, so that two measurements read the same listing.
+ListingShape writeSyntheticListing(const QString& path, qint64 lines, int groupPercent);
 
 } // namespace paluksen::bench

@@ -1,21 +1,23 @@
-// Measures the import and the three exports against what bare SQLite needs for the same work.
+// Measures the import and the three exports against the sqlite3 shell doing the same work, and
+// the same jobs through their windows against the command line's own calls.
 //
-//   paluksen_bench [--lines N] [--baseline-lines M] [--repeat R] [--store FILE] [--dir DIR] [--keep]
+//   paluksen_bench [--lines N] [--baseline-lines M] [--group-percent P] [--repeat R]
+//                  [--store FILE] [--dir DIR] [--keep]
 //
 // Writes a synthetic listing of N lines (and one of M lines for the memory comparison), runs
-// every stage in a process of its own, and prints the stage table, the speed ratios and the
-// peak memory at both sizes.
+// every stage in a process of its own, R rounds of every pair, and prints the stage table, the
+// ratios and the peak memory at both sizes.
 #include "ChildStage.h"
 #include "Report.h"
 #include "Stopwatch.h"
 #include "SyntheticListing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <utility>
 
 namespace paluksen::bench {
 namespace {
@@ -23,7 +25,8 @@ namespace {
 struct Options {
     qint64 lines = 1000000;
     qint64 baselineLines = 100000;
-    int repeat = 1;
+    int groupPercent = 2;
+    int repeat = 5;
     QString store = QStringLiteral(PALUKSEN_BENCH_STORE);
     QString dir;
     bool keep = false;
@@ -45,6 +48,8 @@ Options parse(int argc, char** argv)
             options.lines = value().toLongLong();
         else if (arg == u"--baseline-lines")
             options.baselineLines = value().toLongLong();
+        else if (arg == u"--group-percent")
+            options.groupPercent = std::clamp(value().toInt(), 0, 99);
         else if (arg == u"--repeat")
             options.repeat = std::max(1, value().toInt());
         else if (arg == u"--store")
@@ -65,14 +70,64 @@ Options parse(int argc, char** argv)
     return options;
 }
 
-// The fastest of the repeats: slower runs are the machine's noise, not the program's cost.
-// The peak memory is the highest seen.
-void keepBest(Measured& best, const Measured& again)
+// The yardstick first, then the stage judged against it. The import pair fills the store the
+// export pairs read. The windows work on a store of their own, as the program beside its
+// executable does, which holds the listing already when the window imports it again: the user's
+// case after the first import.
+const std::vector<Pair>& pairs()
 {
-    best.rows = again.rows;
-    best.seconds = std::min(best.seconds, again.seconds);
-    best.processorSeconds = std::min(best.processorSeconds, again.processorSeconds);
-    best.peakKiB = std::max(best.peakKiB, again.peakKiB);
+    static const std::vector<Pair> all = {
+        {"import / sqlite3 .import", u"shell-import"_qs, u"import"_qs, 1.0},
+        {"CSV / sqlite3 dump", u"shell-dump"_qs, u"csv"_qs, 1.0},
+        {"EdMax / sqlite3 dump", u"shell-dump"_qs, u"edmax"_qs, 1.0},
+        {"TuruKame / sqlite3 dump", u"shell-dump"_qs, u"turukame"_qs, 1.0},
+        {"import window / call", u"call-import"_qs, u"window-import"_qs, 1.1},
+        // For information: what replacing earlier content costs beside filling an empty store,
+        // which a window measured against a command line that fills an empty store pays on top.
+        {"import call: earlier / empty store", u"call-import-empty"_qs, u"call-import"_qs, 0},
+        {"CSV window / call", u"call-csv"_qs, u"window-csv"_qs, 1.1},
+        {"EdMax window / call", u"call-edmax"_qs, u"window-edmax"_qs, 1.1},
+        {"TuruKame window / call", u"call-turukame"_qs, u"window-turukame"_qs, 1.1},
+    };
+    return all;
+}
+
+// The shell's own way of loading the two tables from TSV files: one transaction around both.
+void writeShellScript(const StagePlace& place)
+{
+    QFile script(placeFile(place, QStringLiteral("load.sql")));
+    if (!script.open(QIODevice::WriteOnly))
+        die(QStringLiteral("cannot write ") + script.fileName());
+    script.write(QStringLiteral(".mode tabs\nBEGIN;\n.import \"%1\" アドレス情報\n.import \"%2\" グループ情報\nCOMMIT;\n")
+                     .arg(placeFile(place, QStringLiteral("addresses.tsv")), placeFile(place, QStringLiteral("groups.tsv")))
+                     .toUtf8());
+}
+
+Measured runStage(const QString& stage, const StagePlace& place)
+{
+    const QString program = QStringLiteral(PALUKSEN_BENCH_EXE);
+    const QString imported = importedStore(place);
+    const auto output = [&](const char* name) { return placeFile(place, QString::fromUtf8(name)); };
+    if (stage == u"shell-import") {
+        copyStore(place.emptyStore, output("shell.mdb"));
+        return runProgram({u"sqlite3"_qs, output("shell.mdb")}, output("load.sql"), {});
+    }
+    if (stage == u"import") {
+        copyStore(place.emptyStore, imported);
+        return runProgram({program, u"import"_qs, place.listing, u"--store"_qs, imported}, {}, {});
+    }
+    if (stage == u"shell-dump")
+        return runProgram({u"sqlite3"_qs, u"-csv"_qs, imported, u"SELECT * FROM 出力情報 ORDER BY グループ,名前,アドレス"_qs}, {},
+                          output("dump.txt"));
+    if (stage == u"csv" || stage == u"edmax" || stage == u"turukame")
+        return runProgram({program, stage, u"--store"_qs, imported, output("cli-out.txt")}, {}, {});
+    if (stage == u"call-import-empty") {
+        copyStore(place.emptyStore, windowStore(place));
+        return runInChild(u"call-import"_qs, place);
+    }
+    if (stage == u"call-import" || stage == u"window-import")
+        copyStore(imported, windowStore(place));
+    return runInChild(stage, place);
 }
 
 SizeRun measure(const QString& root, const Options& options, qint64 lines)
@@ -80,32 +135,39 @@ SizeRun measure(const QString& root, const Options& options, qint64 lines)
     StagePlace place;
     place.dir = QDir(root).filePath(QStringLiteral("lines-%1").arg(lines));
     QDir().mkpath(place.dir);
-    place.listing = QDir(place.dir).filePath(QStringLiteral("listing.txt"));
+    QDir().mkpath(windowFolder(place));
+    place.listing = placeFile(place, QStringLiteral("listing.txt"));
     place.emptyStore = options.store;
 
     SizeRun run;
     Stopwatch watch;
-    run.shape = writeSyntheticListing(place.listing, lines);
-    std::fprintf(stderr, "%lld lines written to %s in %.1f s\n", static_cast<long long>(run.shape.lines),
-                 qPrintable(place.listing), watch.seconds());
+    run.shape = writeSyntheticListing(place.listing, lines, options.groupPercent);
+    writeTsvFiles(place);
+    writeShellScript(place);
+    std::fprintf(stderr, "%lld lines and their TSV files written to %s in %.1f s\n",
+                 static_cast<long long>(run.shape.lines), qPrintable(place.dir), watch.seconds());
 
-    // The import fills the store the exports read, so it goes before them. Each round runs every
-    // stage once, so a spell of load from other programs spoils one round of all stages rather
-    // than every repeat of one.
-    const std::pair<const char*, Measured SizeRun::*> stages[] = {
-        {"parse", &SizeRun::parse},       {"bare-insert", &SizeRun::bareInsert}, {"import", &SizeRun::import},
-        {"bare-read", &SizeRun::bareRead}, {"csv", &SizeRun::csv},              {"edmax", &SizeRun::edMax},
-        {"turukame", &SizeRun::turuKame},
+    const auto timed = [&](const QString& stage) {
+        const Measured measured = runStage(stage, place);
+        run.runs[stage].push_back(measured);
+        std::fprintf(stderr, "  %-16s %8.3f s  %8.3f s processor\n", qPrintable(stage), measured.seconds,
+                     measured.processorSeconds);
+        return measured;
     };
+    // Each round runs every pair once, the two stages of a pair one right after the other, so a
+    // spell of load from other programs spoils one round's ratios rather than one side of all;
+    // every other round runs the second stage first, so neither side always comes after the
+    // other.
     for (int round = 0; round < options.repeat; ++round) {
-        for (const auto& [stage, field] : stages) {
-            const Measured measured = runInChild(QString::fromLatin1(stage), place);
-            std::fprintf(stderr, "  %-12s %8.3f s  %8.3f s processor\n", stage, measured.seconds,
-                         measured.processorSeconds);
-            if (round == 0)
-                run.*field = measured;
-            else
-                keepBest(run.*field, measured);
+        timed(u"parse"_qs);
+        for (const Pair& pair : pairs()) {
+            const bool swapped = round % 2 == 1;
+            const Measured earlier = timed(swapped ? pair.second : pair.first);
+            const Measured later = timed(swapped ? pair.first : pair.second);
+            const Measured& first = swapped ? later : earlier;
+            const Measured& second = swapped ? earlier : later;
+            run.wallRatios[&pair].push_back(second.seconds / first.seconds);
+            run.processorRatios[&pair].push_back(second.processorSeconds / first.processorSeconds);
         }
     }
     return run;
@@ -125,11 +187,11 @@ int benchMain(const Options& options)
     if (options.baselineLines > 0 && options.baselineLines != options.lines) {
         const SizeRun small = measure(temporary.path(), options, options.baselineLines);
         const SizeRun large = measure(temporary.path(), options, options.lines);
-        met &= printSpeed(small, false);
-        met &= printSpeed(large, true);
+        met &= printSpeed(small, pairs(), false);
+        met &= printSpeed(large, pairs(), true);
         met &= printMemory(small, large);
     } else {
-        met &= printSpeed(measure(temporary.path(), options, options.lines), true);
+        met &= printSpeed(measure(temporary.path(), options, options.lines), pairs(), true);
     }
     std::printf("\n%s\n", met ? "All targets met." : "Some targets missed.");
     if (options.keep)

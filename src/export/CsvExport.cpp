@@ -35,7 +35,7 @@ void appendField(QString& line, const QString& text)
 
 void exportCsv(store::Connection& store, const OutputTarget& target, const ShowStatus& showStatus)
 {
-    store::Cursor rows(store, store::sql::kOutputInViewOrder);
+    store::Cursor rows(store, store::sql::kOutputSorted);
     show(showStatus, QStringLiteral("出力中"));
     LineWriter out(target);
     QString line; // reused, so a long run does not allocate a line per row

@@ -44,14 +44,17 @@ ParseResult importListing(store::Connection& store, const QString& path, const S
     LineReader lines(path);
     show(ImportStage::Clearing);
     store::Transaction transaction(store);
+    store::IndexesSetAside indexes(store);
     store.execute(store::sql::kClearAddresses);
     store.execute(store::sql::kClearGroups);
     show(ImportStage::Reading);
     StoredAddresses addresses(store);
     StoredMemberships memberships(store);
     const ParseResult result = parseListing(lines, addresses, memberships);
-    if (result.outcome == ParseOutcome::Completed)
+    if (result.outcome == ParseOutcome::Completed) {
+        indexes.restore();
         transaction.commit();
+    }
     return result;
 }
 

@@ -1,4 +1,4 @@
--- The address store: people, group memberships, and the view the exports read.
+-- The address store: people, group memberships, and the view of what the exports write.
 -- Every column is plain text with no constraint: Null stays Null, empty text stays empty text,
 -- and identical rows are all kept. Text is stored as UTF-8 and compares with BINARY everywhere,
 -- so equality, DISTINCT and ORDER BY agree, text sorts by code point, and Null sorts first.

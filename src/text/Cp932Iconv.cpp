@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <vector>
 
 namespace paluksen::cp932 {
 namespace {
@@ -41,6 +42,50 @@ private:
 struct Decoder::State {
     Converter converter{"UTF-16LE", "CP932"};
     QByteArray pending; // the first byte of a character split between pieces
+
+    // What each byte and each pair of bytes decodes to, asked of the converter once each: the
+    // converter costs tens of instructions a byte however long the piece, and a listing repeats
+    // a few hundred characters over and over.
+    static constexpr char16_t kLeadByte = 0xFFFF; // no character of this code page
+    static constexpr char16_t kInvalid = 0xFFFE;  // nor this
+    static constexpr char16_t kNotAsked = 0xFFFD; // a pair is never decoded to U+FFFD
+    char16_t singles[256];
+    std::vector<char16_t> pairs = std::vector<char16_t>(0x10000, kNotAsked);
+
+    State()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char bytes[1] = {static_cast<char>(byte)};
+            singles[byte] = ask(bytes, 1);
+        }
+    }
+
+    // The one character the bytes make; kLeadByte for a byte that begins a pair, kInvalid for
+    // bytes that make none.
+    char16_t ask(const char* bytes, size_t size)
+    {
+        char* in = const_cast<char*>(bytes);
+        size_t inLeft = size;
+        char16_t unit = 0;
+        char* out = reinterpret_cast<char*>(&unit);
+        size_t outLeft = 2;
+        const size_t done = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+        const int error = errno;
+        converter.reset();
+        if (done != static_cast<size_t>(-1) && inLeft == 0 && outLeft == 0)
+            return unit;
+        return done == static_cast<size_t>(-1) && error == EINVAL && size == 1 ? kLeadByte : kInvalid;
+    }
+
+    char16_t pair(unsigned char lead, unsigned char trail)
+    {
+        char16_t& unit = pairs[lead << 8 | trail];
+        if (unit == kNotAsked) {
+            const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            unit = ask(bytes, 2);
+        }
+        return unit;
+    }
 };
 
 Decoder::Decoder() : state_(std::make_unique<State>()) {}
@@ -57,33 +102,37 @@ void Decoder::decode(QByteArrayView piece, bool last, QString& out)
     // Every byte yields at most one UTF-16 unit in this code page.
     const qsizetype start = out.size();
     out.resize(start + piece.size());
-    char* in = const_cast<char*>(piece.data());
-    size_t inLeft = static_cast<size_t>(piece.size());
-    char* outBegin = reinterpret_cast<char*>(out.data() + start);
-    char* outPtr = outBegin;
-    size_t outLeft = static_cast<size_t>(piece.size()) * 2;
-    while (inLeft > 0) {
-        if (iconv(state_->converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
-            break;
-        if (errno == EINVAL && !last) { // a lead byte whose trail byte is in the next piece
-            state_->pending = QByteArray(in, static_cast<qsizetype>(inLeft));
-            break;
+    char16_t* const outBegin = reinterpret_cast<char16_t*>(out.data() + start);
+    char16_t* outPtr = outBegin;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(piece.data());
+    const qsizetype size = piece.size();
+    for (qsizetype at = 0; at < size; ++at) {
+        const unsigned char byte = bytes[at];
+        const char16_t single = byte < 0x80 ? byte : state_->singles[byte];
+        if (single != State::kLeadByte) {
+            *outPtr++ = single == State::kInvalid ? kReplacement : single;
+        } else if (at + 1 == size && !last) { // its trail byte is in the next piece
+            state_->pending = QByteArray(1, static_cast<char>(byte));
+        } else {
+            // An invalid pair, or a lead byte at the very end: the lead byte becomes U+FFFD and
+            // the next byte is read afresh, so it never swallows an ASCII character.
+            const char16_t unit = at + 1 == size ? State::kInvalid : state_->pair(byte, bytes[at + 1]);
+            *outPtr++ = unit == State::kInvalid ? kReplacement : unit;
+            at += unit == State::kInvalid ? 0 : 1;
         }
-        // EILSEQ, or an unfinished character at the very end: one byte becomes U+FFFD and the
-        // next byte is read afresh, so an invalid lead byte never swallows an ASCII character.
-        const char16_t replacement = kReplacement;
-        std::memcpy(outPtr, &replacement, 2);
-        outPtr += 2;
-        outLeft -= 2;
-        ++in;
-        --inLeft;
-        state_->converter.reset();
     }
-    out.resize(start + (outPtr - outBegin) / 2);
+    out.resize(start + (outPtr - outBegin));
 }
 
 struct Encoder::State {
     Converter converter{"CP932", "UTF-16LE"};
+    // What each character of the Basic Multilingual Plane becomes: its one byte, or its two bytes
+    // with the lead byte high ("?" where the code page has none). The converter costs tens of
+    // instructions a character however short the piece, and an address book repeats a few hundred
+    // characters over and over: each is asked of the converter once, the first time it comes.
+    static constexpr char16_t kNotAsked = 0xFFFF; // no code of this code page, nor "?"
+    static constexpr char16_t kNoBytes = 0xFFFE;  // the converter writes nothing for it
+    std::vector<char16_t> codes = std::vector<char16_t>(0x10000, kNotAsked);
 
     // Converts one piece; returns where the output ends. Room for two bytes a unit is there.
     char* convert(const char16_t* units, qsizetype count, char* outPtr)
@@ -107,36 +156,27 @@ struct Encoder::State {
         }
         return outPtr;
     }
+
+    char* write(char16_t unit, char* outPtr)
+    {
+        char16_t& code = codes[unit];
+        if (code == kNotAsked) {
+            char bytes[2];
+            const qsizetype written = convert(&unit, 1, bytes) - bytes;
+            const auto byte = [&](int i) { return static_cast<char16_t>(static_cast<unsigned char>(bytes[i])); };
+            code = written == 0 ? kNoBytes : written == 1 ? byte(0) : static_cast<char16_t>(byte(0) << 8 | byte(1));
+        }
+        if (code == kNoBytes)
+            return outPtr;
+        if (code > 0xFF)
+            *outPtr++ = static_cast<char>(code >> 8);
+        *outPtr++ = static_cast<char>(code & 0xFF);
+        return outPtr;
+    }
 };
 
 Encoder::Encoder() : state_(std::make_unique<State>()) {}
 Encoder::~Encoder() = default;
-
-namespace {
-// The converter costs tens of instructions a character, ASCII included, and an output line is
-// half ASCII (addresses, dates, separators). Code page 932 writes U+0000 to U+007F as the same
-// bytes, so a run of ASCII is copied instead; runs shorter than this stay inside the converted
-// piece, so a line still costs only a few converter calls.
-constexpr qsizetype kCopiedRun = 8;
-
-bool isAscii(char16_t unit)
-{
-    return unit < 0x80;
-}
-
-// The end of the piece that starts at a non-ASCII unit: the start of the next long ASCII run,
-// or the end of the text. A surrogate pair is never split.
-qsizetype pieceEnd(const char16_t* units, qsizetype from, qsizetype size)
-{
-    qsizetype run = 0;
-    for (qsizetype i = from; i < size; ++i) {
-        run = isAscii(units[i]) ? run + 1 : 0;
-        if (run == kCopiedRun)
-            return i + 1 - kCopiedRun;
-    }
-    return size;
-}
-} // namespace
 
 void Encoder::encode(QStringView text, QByteArray& out)
 {
@@ -147,15 +187,17 @@ void Encoder::encode(QStringView text, QByteArray& out)
     const qsizetype size = text.size();
     char* const outBegin = out.data() + start;
     char* outPtr = outBegin;
-    qsizetype pos = 0;
-    while (pos < size) {
-        while (pos < size && isAscii(units[pos]))
-            *outPtr++ = static_cast<char>(units[pos++]);
-        if (pos == size)
-            break;
-        const qsizetype end = pieceEnd(units, pos, size);
-        outPtr = state_->convert(units + pos, end - pos, outPtr);
-        pos = end;
+    for (qsizetype pos = 0; pos < size; ++pos) {
+        const char16_t unit = units[pos];
+        if (unit < 0x80) { // the same byte in this code page
+            *outPtr++ = static_cast<char>(unit);
+        } else if (!QChar::isSurrogate(unit)) {
+            outPtr = state_->write(unit, outPtr);
+        } else { // beyond the Basic Multilingual Plane, or half of a pair: the converter decides
+            const qsizetype count = QChar::isHighSurrogate(unit) && pos + 1 < size && QChar::isLowSurrogate(units[pos + 1]) ? 2 : 1;
+            outPtr = state_->convert(units + pos, count, outPtr);
+            pos += count - 1;
+        }
     }
     out.resize(start + (outPtr - outBegin));
 }

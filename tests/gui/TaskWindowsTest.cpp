@@ -138,7 +138,7 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
 // is written, also when the clock is set back. A failure is reported and the earlier file stays
 // as it was, nothing half-written beside it: a missing folder, a folder where the file should go
 // (no one, root included, can replace it), a store that fails half-way. The CSV window opens the
-// view before it creates the file, so a file that cannot be created leaves "出力中" behind.
+// store's rows before it creates the file, so a file that cannot be created leaves "出力中" behind.
 TEST_F(TaskWindowsTest, ExportRunsAndFailures)
 {
     const QString dir = deepFolder(store_.dir());
@@ -157,7 +157,7 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     const QString edMaxDone = u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs;
     const QString turuKameDone = u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。"_qs;
     const QByteArray earlier = "an earlier, longer file\r\n";
-    enum class Setup { EarlierFile, NoViewer, MissingFolder, FolderInTheWay, BrokenView };
+    enum class Setup { EarlierFile, NoViewer, MissingFolder, FolderInTheWay, BrokenStore };
     const QString cannotCreate = u"出力ファイルを作成できませんでした。"_qs, broken = u"アドレス帳データベースの操作に失敗しました。"_qs;
     const struct {
         int window;
@@ -178,10 +178,10 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         {0, Setup::FolderInTheWay, -1, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), u"出力中"_qs},
         {1, Setup::FolderInTheWay, 0, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), {}},
         {2, Setup::FolderInTheWay, 0, {}, report(EISDIR, cannotCreate, u"<output>"_qs, u"ファイルではなくフォルダです。"_qs), {}},
-        // Last, as they leave the view broken.
-        {0, Setup::BrokenView, -1, earlier, report(1, broken, store_.path()), {}},
-        {1, Setup::BrokenView, 0, earlier, report(1, broken, store_.path()), u"アドレス出力中"_qs},
-        {2, Setup::BrokenView, 0, earlier, report(1, broken, store_.path()), u"出力中"_qs},
+        // Last, as they leave the store broken.
+        {0, Setup::BrokenStore, -1, earlier, report(1, broken, store_.path()), {}},
+        {1, Setup::BrokenStore, 0, earlier, report(1, broken, store_.path()), u"アドレス出力中"_qs},
+        {2, Setup::BrokenStore, 0, earlier, report(1, broken, store_.path()), u"出力中"_qs},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(files[c.window].toStdString() + " setup " + std::to_string(int(c.setup)));
@@ -194,8 +194,8 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         if (c.setup != Setup::MissingFolder && c.setup != Setup::FolderInTheWay)
             writeFile(output, earlier);
         platform_.desktopOpensFiles = c.setup != Setup::NoViewer;
-        if (c.setup == Setup::BrokenView)
-            store_.connection().execute(u"DROP VIEW 出力情報; CREATE VIEW 出力情報 AS SELECT * FROM no_such_table"_qs);
+        if (c.setup == Setup::BrokenStore)
+            store_.connection().execute(u"DROP TABLE アドレス情報; CREATE TABLE アドレス情報 (名前, アドレス)"_qs);
         const QStringList before = folder();
         asked = 0;
         QPointer<TaskWindow> window = windows[c.window]();

@@ -2,7 +2,8 @@
 """Writes the expected export files for the store that store.sql beside it fills, each line
 written out by hand from the output rules, not taken from the program. Group Null of 中村 puts
 his row among the rows of no group, and his department holds a lone line feed; 小林 names no
-person; 山田太郎's memberships take his first row, never his second, and are not doubled by it.
+person; 山田太郎's memberships take his first row of their address, never his second, and are not
+doubled by it; his row of another address, stored first, is a person of no group.
 Text sorts by code point, Null first: 中村 < 井上 < 佐藤 < 加藤 < 木村 < 渡辺 < 田中 < 鈴木, and
 the groups Null < "" < O'Brien家 < 友人 < 取引先,東京."""
 
@@ -23,6 +24,7 @@ CSV = [
     ",井上,inoue@example.jp,東京，大阪,,顧問",
     ",佐藤花子,hanako@example.jp,,,",
     ',加藤,kato@example.jp,加藤製作所,"開発部\r\n第二課",',
+    ",山田太郎,taro@example.com,山田総業,,会長",
     ",木村,kimura@example.jp,木村電機,技術部,",
     ",木村,kimura@example.jp,木村電機,技術部,",
     ",渡辺,,渡辺建設,,",
@@ -55,6 +57,9 @@ MEMO = {
     "Smith, John": ['ACME "West", Inc.\t \t', 'ACME "West", Inc.\t ', 'ACME "West", Inc.\t', 'ACME "West", Inc.', 'ACME "West", Inc., ', 'ACME "West", Inc., ', 'ACME "West", Inc.', ""],
 }
 
+MEMO["山田太郎", "taro@example.com"] = ["山田総業\t\t会長", "山田総業\t", "山田総業\t会長", "山田総業", "山田総業,,会長", "山田総業",
+                                      "山田総業,会長", ""]
+
 # The TuruKame remarks after the date, layouts 1 to 5: a comma, then the company details as the
 # EdMax comma layouts 5, 6, 7 and 4 join them; nothing for layout 5.
 REMARKS = {name: ["," + memo[4], "," + memo[5], "," + memo[6], "," + memo[3], ""] for name, memo in MEMO.items()}
@@ -67,7 +72,7 @@ GROUP_NAMES = ["", "", "O'Brien家", "友人", "取引先,東京"]
 
 # The TuruKame file: the rows of no group, then each group line with its rows. The Null group
 # shows the rows of the empty-named group.
-UNGROUPED = [(n, a) for g, n, a in SORTED_ROWS[:9]]
+UNGROUPED = [(n, a) for g, n, a in SORTED_ROWS[:10]]
 MATSUMOTO = [("松本", "matsumoto@example.jp")]
 TURUKAME_SECTIONS = [
     (None, UNGROUPED),
@@ -85,7 +90,7 @@ def edmax(layout):
     for group in GROUP_NAMES:
         lines += [group, "\t", ""]
     for group, name, address in SORTED_ROWS:
-        lines += [name + "\t\t" + group, address, MEMO[name][layout - 1]]
+        lines += [name + "\t\t" + group, address, MEMO.get((name, address), MEMO[name])[layout - 1]]
     return lines
 
 
@@ -95,7 +100,7 @@ def turukame(layout):
         if group_line is not None:
             lines.append(group_line)
         for name, address in entries:
-            lines.append(name + "," + address + "," + DATE + REMARKS[name][layout - 1])
+            lines.append(name + "," + address + "," + DATE + REMARKS.get((name, address), REMARKS[name])[layout - 1])
     return lines
 
 

@@ -1,5 +1,6 @@
 -- The rows make_golden.py writes the golden files from; NULL leaves a column unassigned.
 INSERT INTO アドレス情報 VALUES
+  ('山田太郎', 'taro@example.com', '山田総業', NULL, '会長'),
   ('山田太郎', 'taro@example.jp', '山田商事', '営業部', '部長'),
   ('山田太郎', 'taro@example.jp', '山田物産', NULL, NULL),
   ('佐藤花子', 'hanako@example.jp', NULL, NULL, NULL),

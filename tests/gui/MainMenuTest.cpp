@@ -70,7 +70,8 @@ TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndReturnOrEnterLoadATaskWin
 }
 
 // The closing guard brings the first-loaded task window forward, minimized or not, and showing a
-// minimized window again brings it back: its button, and F1 for the help window.
+// minimized window again brings it back: its button, and F1 for the help window, which shows the
+// help file beside the program.
 TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
 {
     press(5);
@@ -85,7 +86,7 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
         {task(5), [&] { press(0); }, true},
         {task(5), [&] { task(5)->showMinimized(), menu_.close(); }, true},
         {task(5), [&] { task(5)->showMinimized(), press(5); }, false},
-        {help, [&] { help->showMinimized(), qt.showHelp(&menu_, context_.paths.help()); }, false},
+        {help, [&] { help->showMinimized(), qt.showHelp(&menu_, QFileInfo(QStringLiteral(PALUKSEN_EXE)).dir().filePath(u"paluksen.hlp"_qs)); }, false},
     };
     const Message refusal{u"他のフォームが開いているので終了できません。"_qs, u"終了不可"_qs, MessageStyle::Stop};
     for (const auto& [window, request, refused] : cases) {
@@ -104,20 +105,13 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     press(0); // the help window is no task window
     EXPECT_TRUE(platform_.messages.isEmpty());
     EXPECT_EQ(windows_.count(), 0);
-}
-
-// The help shipped beside the program reads as Japanese is written, with no space where its source
-// breaks a line between sentences; it fits the window's width; Escape closes it.
-TEST(HelpWindowTest, ShippedHelpReadsWellAndEscapeClosesIt)
-{
-    HelpWindow help;
-    help.showFile(QFileInfo(QStringLiteral(PALUKSEN_EXE)).dir().filePath(u"paluksen.hlp"_qs));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
-    EXPECT_TRUE(help.toPlainText().contains(u"paluksen turukame [--remarks N] [OUTPUT]"_qs));
-    EXPECT_FALSE(help.toPlainText().contains(QRegularExpression(u"[。、] +\\S"_qs)));
-    EXPECT_EQ(help.horizontalScrollBar()->maximum(), 0);
-    QTest::keyClick(&help, Qt::Key_Escape);
-    EXPECT_FALSE(help.isVisible());
+    // The help shipped beside the program reads as Japanese is written, with no space where its
+    // source breaks a line between sentences; it fits the window's width; Escape closes it.
+    EXPECT_TRUE(help->toPlainText().contains(u"paluksen turukame [--remarks N] [OUTPUT]"_qs));
+    EXPECT_FALSE(help->toPlainText().contains(QRegularExpression(u"[。、] +\\S"_qs)));
+    EXPECT_EQ(help->horizontalScrollBar()->maximum(), 0);
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 // "*.*" lists only names with a dot off Windows: a listing saved without an extension.

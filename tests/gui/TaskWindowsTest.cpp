@@ -189,8 +189,9 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         const QString output = QDir(context_.paths.dir).filePath(files[c.window]);
         QFile::remove(output);
         QDir(dir).rmdir(files[c.window]);
-        if (c.setup == Setup::FolderInTheWay)
+        if (c.setup == Setup::FolderInTheWay) {
             ASSERT_TRUE(QDir(dir).mkdir(files[c.window]));
+        }
         if (c.setup != Setup::MissingFolder && c.setup != Setup::FolderInTheWay)
             writeFile(output, earlier);
         platform_.desktopOpensFiles = c.setup != Setup::NoViewer;

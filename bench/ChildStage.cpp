@@ -93,7 +93,9 @@ Ended runToEnd(const QStringList& arguments, int input, int output)
     if (wait4(child, &ended.status, 0, &usage) != child)
         die(QStringLiteral("wait failed"));
     ended.measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    };
     ended.measured.processorSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     ended.measured.peakKiB = usage.ru_maxrss; // kibibytes on Linux
     return ended;
@@ -123,9 +125,10 @@ Measured runInChild(const QString& stage, const StagePlace& place)
     const QString resultFile = placeFile(place, QStringLiteral("stage-result.txt"));
     const int input = openOrDie(QStringLiteral("/dev/null"), O_RDONLY);
     const int output = openOrDie(resultFile, O_WRONLY | O_CREAT | O_TRUNC);
-    const Ended ended = runToEnd({self, QStringLiteral("--stage"), stage, QStringLiteral("--dir"), place.dir,
-                                  QStringLiteral("--listing"), place.listing, QStringLiteral("--store"), place.emptyStore},
-                                 input, output);
+    const Ended ended =
+        runToEnd({self, QStringLiteral("--stage"), stage, QStringLiteral("--dir"), place.dir,
+                  QStringLiteral("--listing"), place.listing, QStringLiteral("--store"), place.emptyStore},
+                 input, output);
     close(input);
     close(output);
     if (!succeeded(ended.status))

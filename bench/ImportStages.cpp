@@ -47,10 +47,14 @@ private:
 class TsvRows : public AddressSink, public GroupSink {
 public:
     explicit TsvRows(const StagePlace& place)
-        : addresses_(placeFile(place, QStringLiteral("addresses.tsv"))), groups_(placeFile(place, QStringLiteral("groups.tsv")))
+        : addresses_(placeFile(place, QStringLiteral("addresses.tsv"))),
+          groups_(placeFile(place, QStringLiteral("groups.tsv")))
     {
     }
-    void append(const AddressEntry& e) override { addresses_.row({e.name, e.address, e.company, e.department, e.title}); }
+    void append(const AddressEntry& e) override
+    {
+        addresses_.row({e.name, e.address, e.company, e.department, e.title});
+    }
     void append(const GroupMembership& m) override { groups_.row({m.group, m.name, m.address}); }
 
 private:

@@ -67,8 +67,8 @@ bool printSpeed(const SizeRun& run, const std::vector<Pair>& pairs, bool judged)
                 static_cast<long long>(run.shape.lines), static_cast<long long>(run.shape.persons),
                 static_cast<long long>(run.shape.groups), static_cast<long long>(run.shape.memberships));
     std::printf("| %-30s | %4s | %8s | %8s | %8s |\n", "stage (median of runs)", "runs", "seconds", "cpu s", "peak MB");
-    std::printf("|%s|%s|%s|%s|%s|\n", "--------------------------------", "-----:", "---------:", "---------:",
-                "---------:");
+    std::printf("|%s|%s|%s|%s|%s|\n", "--------------------------------",
+                "-----:", "---------:", "---------:", "---------:");
     for (const auto& [stage, what] : kStages) {
         const auto found = run.runs.find(QString::fromLatin1(stage));
         if (found == run.runs.end())
@@ -78,10 +78,10 @@ bool printSpeed(const SizeRun& run, const std::vector<Pair>& pairs, bool judged)
                     medianOf(runs, &Measured::processorSeconds), mib(peakOf(runs)));
     }
 
-    std::printf("\n| %-34s | %6s | %9s | %7s | %-6s | %s\n", "ratio (median of rounds)", "wall", "processor", "target", "",
-                "wall ratio of each round");
-    std::printf("|%s|%s|%s|%s|%s|%s\n", "------------------------------------", "-------:", "----------:", "--------:",
-                "--------", "---");
+    std::printf("\n| %-34s | %6s | %9s | %7s | %-6s | %s\n", "ratio (median of rounds)", "wall", "processor", "target",
+                "", "wall ratio of each round");
+    std::printf("|%s|%s|%s|%s|%s|%s\n", "------------------------------------",
+                "-------:", "----------:", "--------:", "--------", "---");
     bool met = true;
     for (const Pair& pair : pairs) {
         const double wall = median(run.wallRatios.at(&pair));

@@ -15,10 +15,7 @@ struct Lap {
 class Stopwatch {
 public:
     Lap lap() const { return {seconds(), processorSeconds()}; }
-    double seconds() const
-    {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    }
+    double seconds() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count(); }
     double processorSeconds() const { return processorNow() - processorStart_; }
 
 private:

@@ -11,7 +11,8 @@ ListingShape writeSyntheticListing(const QString& path, qint64 lines, int groupP
 {
     static const QStringList families = u"佐藤 鈴木 高橋 田中 渡辺 山本 中村 小林 佐々木 林 斎藤 森"_qs.split(u' ');
     static const QStringList givens = u"花子 一郎 美咲 健 由美 誠 陽子 翔太 さくら 拓也"_qs.split(u' ');
-    static const QStringList companies = u"株式会社みなと商事 北浜精機株式会社 有限会社やまびこ運輸 ＡＢＣソフト株式会社"_qs.split(u' ');
+    static const QStringList companies =
+        u"株式会社みなと商事 北浜精機株式会社 有限会社やまびこ運輸 ＡＢＣソフト株式会社"_qs.split(u' ');
     static const QStringList departments = u"営業部 総務課 開発本部　第二開発部"_qs.split(u' ');
     static const QStringList titles = u"課長 主任 代表取締役"_qs.split(u' ');
     std::mt19937_64 random(20240611);
@@ -43,7 +44,8 @@ ListingShape writeSyntheticListing(const QString& path, qint64 lines, int groupP
         const QString address = QStringLiteral("p%1@example.jp").arg(shape.persons);
         line(u"電子メール アドレス :"_qs);
         line(u"  "_qs + address);
-        const std::pair<int, QString> details[] = {{70, u"  会社名 : "_qs}, {50, u"  部署名 : "_qs}, {40, u"  役職 : "_qs}};
+        const std::pair<int, QString> details[] = {
+            {70, u"  会社名 : "_qs}, {50, u"  部署名 : "_qs}, {40, u"  役職 : "_qs}};
         for (const auto& [percent, label] : details)
             if (chance(percent))
                 line(label + pick(percent == 70 ? companies : percent == 50 ? departments : titles));

@@ -18,7 +18,7 @@ namespace {
 
 class AnsweringPlatform : public Platform {
 public:
-    explicit AnsweringPlatform(QString listing) : listing_(std::move(listing)) {}
+    explicit AnsweringPlatform(QString listing) : listing_(std::move(listing)) { }
 
     MessageAnswer messageBox(QWidget*, const QString& text, const QString& title, MessageStyle style) override
     {
@@ -31,7 +31,7 @@ public:
     }
     QString openFileDialog(QWidget*, const QString&, const QString&) override { return listing_; }
     bool shellOpen(QWidget*, const QString&) override { return closed(), true; }
-    void showHelp(QWidget*, const QString&) override {}
+    void showHelp(QWidget*, const QString&) override { }
     void endProgram(int exitCode) override { die(QStringLiteral("the program ended with %1").arg(exitCode)); }
 
     void press(QPushButton* button)

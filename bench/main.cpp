@@ -98,9 +98,10 @@ void writeShellScript(const StagePlace& place)
     QFile script(placeFile(place, QStringLiteral("load.sql")));
     if (!script.open(QIODevice::WriteOnly))
         die(QStringLiteral("cannot write ") + script.fileName());
-    script.write(QStringLiteral(".mode tabs\nBEGIN;\n.import \"%1\" アドレス情報\n.import \"%2\" グループ情報\nCOMMIT;\n")
-                     .arg(placeFile(place, QStringLiteral("addresses.tsv")), placeFile(place, QStringLiteral("groups.tsv")))
-                     .toUtf8());
+    script.write(
+        QStringLiteral(".mode tabs\nBEGIN;\n.import \"%1\" アドレス情報\n.import \"%2\" グループ情報\nCOMMIT;\n")
+            .arg(placeFile(place, QStringLiteral("addresses.tsv")), placeFile(place, QStringLiteral("groups.tsv")))
+            .toUtf8());
 }
 
 Measured runStage(const QString& stage, const StagePlace& place)
@@ -117,8 +118,9 @@ Measured runStage(const QString& stage, const StagePlace& place)
         return runProgram({program, u"import"_qs, place.listing, u"--store"_qs, imported}, {}, {});
     }
     if (stage == u"shell-dump")
-        return runProgram({u"sqlite3"_qs, u"-csv"_qs, imported, u"SELECT * FROM 出力情報 ORDER BY グループ,名前,アドレス"_qs}, {},
-                          output("dump.txt"));
+        return runProgram(
+            {u"sqlite3"_qs, u"-csv"_qs, imported, u"SELECT * FROM 出力情報 ORDER BY グループ,名前,アドレス"_qs}, {},
+            output("dump.txt"));
     if (stage == u"csv" || stage == u"edmax" || stage == u"turukame")
         return runProgram({program, stage, u"--store"_qs, imported, output("cli-out.txt")}, {}, {});
     if (stage == u"call-import-empty") {
@@ -177,8 +179,9 @@ int benchMain(const Options& options)
 {
     if (!QFile::exists(options.store))
         die(QStringLiteral("no store file at %1 (give one with --store)").arg(options.store));
-    QTemporaryDir temporary(options.dir.isEmpty() ? QDir::temp().filePath(QStringLiteral("paluksen-bench-XXXXXX"))
-                                                  : QDir(options.dir).filePath(QStringLiteral("paluksen-bench-XXXXXX")));
+    QTemporaryDir temporary(options.dir.isEmpty()
+                                ? QDir::temp().filePath(QStringLiteral("paluksen-bench-XXXXXX"))
+                                : QDir(options.dir).filePath(QStringLiteral("paluksen-bench-XXXXXX")));
     if (!temporary.isValid())
         die(QStringLiteral("cannot make a temporary folder"));
     temporary.setAutoRemove(!options.keep);

@@ -2,12 +2,12 @@
 // does, and once more in the encoding its first byte names (detection hardly ever picks UTF-16
 // for mutated bytes). paluksen_fuzz_data_path also imports it into a fresh store and writes every
 // address book. A broken invariant aborts, which libFuzzer reports and keeps the input for.
+#include "base/Failure.h"
 #include "export/CsvExport.h"
 #include "export/EdMaxExport.h"
 #include "export/TuruKameExport.h"
 #include "import/ListingImport.h"
 #include "store/AddressStore.h"
-#include "base/Failure.h"
 #include "text/LineReader.h"
 
 #include <QDateTime>
@@ -36,7 +36,10 @@ QString tempPath(const char* name)
 }
 
 struct Recorder : AddressSink, GroupSink {
-    void append(const AddressEntry& e) override { addresses.append({e.name, e.address, e.company, e.department, e.title}); }
+    void append(const AddressEntry& e) override
+    {
+        addresses.append({e.name, e.address, e.company, e.department, e.title});
+    }
     void append(const GroupMembership& m) override { memberships.append({m.group, m.name, m.address}); }
     Rows addresses, memberships;
 };
@@ -53,7 +56,10 @@ Shape shapeOf(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
 {
     const bool wide = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
     const qsizetype unit = wide ? 2 : 1, low = encoding == TextEncoding::Utf16BE ? 1 : 0;
-    qsizetype at = !markSkipped ? 0 : wide ? 2 : encoding == TextEncoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    qsizetype at = !markSkipped                                                         ? 0
+                   : wide                                                               ? 2
+                   : encoding == TextEncoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3
+                                                                                        : 0;
     QByteArray units; // a byte for each code unit: the unit where it is below 0x100, else 'x'
     for (; at + unit <= bytes.size(); at += unit)
         units += wide && bytes[at + 1 - low] != 0 ? 'x' : bytes[at + low];
@@ -70,7 +76,8 @@ Shape shapeOf(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
 
 // Every line read, the outcome agreeing with the count, every value well-formed text; a file
 // holding U+0000 refused, and no other. None for a refused file.
-std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes, std::optional<TextEncoding> forced = {})
+std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes,
+                                      std::optional<TextEncoding> forced = {})
 {
     std::optional<LineReader> reader;
     forced ? reader.emplace(path, *forced) : reader.emplace(path);
@@ -108,7 +115,8 @@ void throughTheStore(const QString& path, const Recorder& parsed)
     importListing(store, path);
     const auto stored = [&](const QString& table, const QStringList& columns) {
         Rows rows;
-        for (store::Cursor row(store, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(store::quoted(columns), table));
+        for (store::Cursor row(store,
+                               QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(store::quoted(columns), table));
              !row.atEnd(); row.next())
             for (int column = 0; column < columns.size(); ++column)
                 (column ? rows.last() : rows.emplace_back()).append(row.value(column));
@@ -137,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
     const QString path = tempPath("listing.txt");
     QFile file(path);
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes.data(), bytes.size()) == bytes.size(),
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write(bytes.data(), bytes.size()) == bytes.size(),
             "the listing can be written");
     file.close();
     const std::optional<Recorder> parsed = parseAndCheck(path, bytes);
@@ -151,7 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(false, "the data path throws no failure");
     }
 #else
-    constexpr TextEncoding kEncodings[] = {TextEncoding::Cp932, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE};
+    constexpr TextEncoding kEncodings[] = {TextEncoding::Cp932, TextEncoding::Utf8, TextEncoding::Utf16LE,
+                                           TextEncoding::Utf16BE};
     if (size > 0)
         parseAndCheck(path, bytes, kEncodings[data[0] % 4]);
 #endif

@@ -6,6 +6,8 @@ source scripts/packages.sh
 install_missing "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${X_PACKAGES[@]}"
 jobs=$(nproc)
 
+bash scripts/check-format.sh
+
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALUKSEN_BENCH=ON >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")

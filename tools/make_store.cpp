@@ -1,6 +1,6 @@
 // Makes the empty address store that ships beside the executable.
-#include "store/AddressStore.h"
 #include "base/Failure.h"
+#include "store/AddressStore.h"
 
 #include <QFile>
 #include <cstdio>

@@ -19,7 +19,8 @@ Failure::Failure(int number, QString description, QString detail, QString techni
 void throwFileFailure(const QString& description, const QFileDevice& file, int system, const QString& shownName)
 {
     const int number = system != 0 ? system : static_cast<int>(file.error());
-    const QString words = system != 0 ? systemErrorText(system) : QStringLiteral("ファイルを読み書きできませんでした。");
+    const QString words =
+        system != 0 ? systemErrorText(system) : QStringLiteral("ファイルを読み書きできませんでした。");
     throw FileFailure(number, description,
                       (shownName.isEmpty() ? QDir::toNativeSeparators(file.fileName()) : shownName) + u'\n' + words,
                       file.errorString());
@@ -27,7 +28,8 @@ void throwFileFailure(const QString& description, const QFileDevice& file, int s
 
 void throwFolderFailure(const QString& description, const QString& path)
 {
-    throw FileFailure(EISDIR, description, QDir::toNativeSeparators(path) + QStringLiteral("\nファイルではなくフォルダです。"));
+    throw FileFailure(EISDIR, description,
+                      QDir::toNativeSeparators(path) + QStringLiteral("\nファイルではなくフォルダです。"));
 }
 
 namespace {

@@ -27,10 +27,9 @@ int lastSystemError()
 QString systemErrorText(int number)
 {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, static_cast<DWORD>(number), 0, reinterpret_cast<wchar_t*>(&text), 0,
-                                        nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, static_cast<DWORD>(number), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const QString words = QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed();
     LocalFree(text);
     return words.isEmpty() ? QStringLiteral("システムエラーが発生しました。") : words;

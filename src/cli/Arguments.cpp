@@ -158,7 +158,9 @@ QString usageText()
                     .arg(QStringLiteral("paluksen %1 %2").arg(job.command, job.arguments), -43)
                     .arg(job.names.caption, note);
     }
-    return text + QStringLiteral("どのコマンドにも: --store FILE, --help, --version。OUTPUT に - を指定すると標準出力に書き出します。\n");
+    return text +
+           QStringLiteral(
+               "どのコマンドにも: --store FILE, --help, --version。OUTPUT に - を指定すると標準出力に書き出します。\n");
 }
 
 QString helpText()

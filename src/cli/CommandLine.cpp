@@ -52,9 +52,8 @@ int runCommandLine(int argc, char** argv)
 {
     // No QApplication: the command line must run where there is no display at all.
     QCoreApplication app(argc, argv);
-    const cli::Arguments arguments =
-        cli::parseArguments(QCoreApplication::arguments().mid(1),
-                            ProgramPaths::fromExecutable(QCoreApplication::applicationFilePath()));
+    const cli::Arguments arguments = cli::parseArguments(
+        QCoreApplication::arguments().mid(1), ProgramPaths::fromExecutable(QCoreApplication::applicationFilePath()));
     switch (arguments.kind) {
     case cli::Arguments::Kind::Help:
         return printResult(cli::helpText(), cli::kSuccess);

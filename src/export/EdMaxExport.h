@@ -12,7 +12,16 @@ namespace paluksen {
 // How an EdMax record's memo line carries the company details, in the order of the window's list,
 // and the list's caption, which the window and the command line's help both show.
 inline const QString kMemoLayoutsCaption = QStringLiteral("メモ欄の扱い");
-enum class MemoLayout { TabbedDepartmentAndTitle, TabbedDepartment, TabbedTitle, Company, DepartmentAndTitle, Department, Title, Nothing };
+enum class MemoLayout {
+    TabbedDepartmentAndTitle,
+    TabbedDepartment,
+    TabbedTitle,
+    Company,
+    DepartmentAndTitle,
+    Department,
+    Title,
+    Nothing
+};
 
 inline const std::array<LayoutEntry, 8> kMemoLayouts = {{
     {QStringLiteral("1 会社名 [Tab] 部署名 [Tab] 役職"), CompanyDetails{CompanyDetails::Separator::Tab, true, true}},

@@ -9,7 +9,7 @@ namespace {
 constexpr qint64 kLongestKeptMs = 1000;
 }
 
-LocalToday::LocalToday(Clock now) : now_(std::move(now)) {}
+LocalToday::LocalToday(Clock now) : now_(std::move(now)) { }
 
 const QString& LocalToday::text()
 {

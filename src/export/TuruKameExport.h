@@ -28,6 +28,7 @@ inline const std::array<LayoutEntry, 5> kRemarksLayouts = {{
 // An entry line is name,address,yyyy/MM/dd, then a comma and the remarks where the layout has
 // any. Each line is dated by the clock as it is written. Shows "出力中" before the rows.
 void exportTuruKame(store::Connection& store, const OutputTarget& target, RemarksLayout layout,
-                    const LocalToday::Clock& clock = &QDateTime::currentMSecsSinceEpoch, const ShowStatus& showStatus = {});
+                    const LocalToday::Clock& clock = &QDateTime::currentMSecsSinceEpoch,
+                    const ShowStatus& showStatus = {});
 
 } // namespace paluksen

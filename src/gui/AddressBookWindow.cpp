@@ -10,7 +10,10 @@
 namespace paluksen {
 
 const AddressBookDesign kEdMaxWindow{
-    kEdMaxTask, kMemoLayoutsCaption, QStringLiteral("メモ選択"), kMemoLayouts,
+    kEdMaxTask,
+    kMemoLayoutsCaption,
+    QStringLiteral("メモ選択"),
+    kMemoLayouts,
     QStringLiteral("EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\n"
                    "C:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"),
     [](TaskContext& context, const OutputTarget& target, int layout, const ShowStatus& showStatus) {
@@ -18,7 +21,10 @@ const AddressBookDesign kEdMaxWindow{
     }};
 
 const AddressBookDesign kTuruKameWindow{
-    kTuruKameTask, kRemarksLayoutsCaption, QStringLiteral("備考選択"), kRemarksLayouts,
+    kTuruKameTask,
+    kRemarksLayoutsCaption,
+    QStringLiteral("備考選択"),
+    kRemarksLayouts,
     QStringLiteral("鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。"),
     [](TaskContext& context, const OutputTarget& target, int layout, const ShowStatus& showStatus) {
         exportTuruKame(context.store, target, RemarksLayout(layout), context.clock, showStatus);
@@ -45,7 +51,8 @@ void AddressBookWindow::run()
 {
     design_.exportBook(context_, OutputTarget::file(outputPath_), layoutChoice_->currentData().toInt(),
                        [this](const QString& status) { setStatus(status); });
-    context_.platform.messageBox(this, design_.completionMessage, QStringLiteral("処理完了"), MessageStyle::Information);
+    context_.platform.messageBox(this, design_.completionMessage, QStringLiteral("処理完了"),
+                                 MessageStyle::Information);
     close();
 }
 

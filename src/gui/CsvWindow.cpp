@@ -16,10 +16,11 @@ void CsvWindow::run()
 {
     exportCsv(context_.store, OutputTarget::file(outputPath_), [this](const QString& status) { setStatus(status); });
     if (!context_.platform.shellOpen(this, outputPath_))
-        context_.platform.messageBox(this,
-                                     QStringLiteral("CSV ファイルを作成しました。\n") + QDir::toNativeSeparators(outputPath_) +
-                                         QStringLiteral("\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"),
-                                     QStringLiteral("処理完了"), MessageStyle::Exclamation);
+        context_.platform.messageBox(
+            this,
+            QStringLiteral("CSV ファイルを作成しました。\n") + QDir::toNativeSeparators(outputPath_) +
+                QStringLiteral("\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"),
+            QStringLiteral("処理完了"), MessageStyle::Exclamation);
     close();
 }
 

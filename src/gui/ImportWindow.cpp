@@ -4,23 +4,24 @@
 
 namespace paluksen {
 
-ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, kImportTask, {1890, 300, 600, 1200}) {}
+ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, kImportTask, {1890, 300, 600, 1200}) { }
 
 void ImportWindow::run()
 {
     Platform& platform = context_.platform;
     setStatus(QStringLiteral("実行確認"));
-    const MessageAnswer answer = platform.messageBox(
-        this, QStringLiteral("この処理を行うと、今までのデータはクリアされます。\n実行しますか？"),
-        QStringLiteral("実行の確認"), MessageStyle::Question);
+    const MessageAnswer answer =
+        platform.messageBox(this, QStringLiteral("この処理を行うと、今までのデータはクリアされます。\n実行しますか？"),
+                            QStringLiteral("実行の確認"), MessageStyle::Question);
     if (answer == MessageAnswer::No) {
         close();
         return;
     }
 
     setStatus(QStringLiteral("入力ファイル指定"));
-    const QString path = platform.openFileDialog(this, QStringLiteral("入力ファイルを指定してください。"),
-                                                 QStringLiteral("テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"));
+    const QString path =
+        platform.openFileDialog(this, QStringLiteral("入力ファイルを指定してください。"),
+                                QStringLiteral("テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*"));
     if (path.isEmpty()) {
         platform.messageBox(this, QStringLiteral("入力ファイルが指定されていません。\n処理をキャンセルします。"),
                             QStringLiteral("処理中断"), MessageStyle::Exclamation);

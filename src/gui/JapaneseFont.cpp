@@ -8,9 +8,8 @@ QFont japaneseFont(double pointSize, bool bold)
 {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("IPAゴシック"), QStringLiteral("IPAexGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
-                      QStringLiteral("TakaoGothic")});
+                      QStringLiteral("IPAゴシック"), QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -22,8 +22,7 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    virtual MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
-                                     MessageStyle style) = 0;
+    virtual MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MessageStyle style) = 0;
     // filter in the "name|pattern|name|pattern" form; empty text when the user cancels.
     virtual QString openFileDialog(QWidget* owner, const QString& title, const QString& filter) = 0;
     // Shows a file in the program the desktop has for it, maximized where the platform can; returns

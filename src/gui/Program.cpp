@@ -1,7 +1,7 @@
 #include "gui/Program.h"
+#include "base/Failure.h"
 #include "gui/FailureReport.h"
 #include "store/AddressStore.h"
-#include "base/Failure.h"
 
 #include <QDir>
 

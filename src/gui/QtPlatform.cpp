@@ -9,8 +9,8 @@
 #include <QUrl>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #endif
 
 namespace paluksen {
@@ -22,8 +22,7 @@ QtPlatform::~QtPlatform()
     delete help_;
 }
 
-MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title,
-                                     MessageStyle style)
+MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title, MessageStyle style)
 {
     QMessageBox box(owner);
     box.setWindowTitle(title);

@@ -13,8 +13,7 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
-                             MessageStyle style) override;
+    MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MessageStyle style) override;
     QString openFileDialog(QWidget* owner, const QString& title, const QString& filter) override;
     bool shellOpen(QWidget* owner, const QString& path) override;
     void showHelp(QWidget* owner, const QString& helpPath) override;

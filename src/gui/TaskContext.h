@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/ProgramPaths.h"
 #include "export/LocalToday.h"
 #include "gui/Platform.h"
 #include "gui/WindowRegistry.h"
 #include "store/Sqlite.h"
-#include "base/ProgramPaths.h"
 
 #include <QDateTime>
 

@@ -20,8 +20,8 @@ constexpr int kRunHeight = 400;
 
 TaskWindow::TaskWindow(TaskContext& context, const TaskNames& names, const TaskWindowLayout& layout)
     : context_(context),
-      status_(topLeftLabel(QString(), this,
-                           twipsRect(kStatusLeft, layout.statusTop, kStatusWidth, layout.statusHeight))),
+      status_(
+          topLeftLabel(QString(), this, twipsRect(kStatusLeft, layout.statusTop, kStatusWidth, layout.statusHeight))),
       run_(commandButton(QStringLiteral("処理実行"), this))
 {
     setObjectName(names.window);

@@ -7,7 +7,8 @@ namespace {
 
 class StoredAddresses : public AddressSink {
 public:
-    explicit StoredAddresses(store::Connection& store) : appender_(store, store::sql::kAddressTable, store::sql::kAddressColumns)
+    explicit StoredAddresses(store::Connection& store)
+        : appender_(store, store::sql::kAddressTable, store::sql::kAddressColumns)
     {
     }
     void append(const AddressEntry& entry) override
@@ -21,7 +22,8 @@ private:
 
 class StoredMemberships : public GroupSink {
 public:
-    explicit StoredMemberships(store::Connection& store) : appender_(store, store::sql::kGroupTable, store::sql::kGroupColumns)
+    explicit StoredMemberships(store::Connection& store)
+        : appender_(store, store::sql::kGroupTable, store::sql::kGroupColumns)
     {
     }
     void append(const GroupMembership& membership) override

@@ -99,8 +99,8 @@ public:
                 return {ParseOutcome::Completed, count_};
             QString second = read();
             if (second.isEmpty())
-                addresses_.append({header, QStringLiteral(""), QStringLiteral(""),
-                                   QStringLiteral(""), QStringLiteral("")});
+                addresses_.append(
+                    {header, QStringLiteral(""), QStringLiteral(""), QStringLiteral(""), QStringLiteral("")});
             else if (second == kLabelLine)
                 person(header);
             else

@@ -14,14 +14,16 @@ void requireSchema(Connection& connection)
         const QString& name;
         const char* type;
         const char* kind; // as the user is told
-    } required[] = {{sql::kAddressTable, "table", "表"}, {sql::kGroupTable, "table", "表"}, {sql::kOutputView, "view", "ビュー"}};
+    } required[] = {
+        {sql::kAddressTable, "table", "表"}, {sql::kGroupTable, "table", "表"}, {sql::kOutputView, "view", "ビュー"}};
     for (const auto& object : required) {
         // Reading the schema is also what tells a file that is no database at all.
         Cursor found(connection, u"SELECT type FROM sqlite_master WHERE name = ?", {object.name});
         if (found.atEnd() || found.text(0) != QLatin1String(object.type))
-            throw StoreFailure(SQLITE_ERROR, QStringLiteral("アドレス帳データベースに必要な表がありません。"),
-                               QDir::toNativeSeparators(connection.path()) + QStringLiteral("\n%1「%2」がありません。")
-                                                       .arg(QString::fromUtf8(object.kind), object.name));
+            throw StoreFailure(
+                SQLITE_ERROR, QStringLiteral("アドレス帳データベースに必要な表がありません。"),
+                QDir::toNativeSeparators(connection.path()) +
+                    QStringLiteral("\n%1「%2」がありません。").arg(QString::fromUtf8(object.kind), object.name));
     }
 }
 
@@ -43,7 +45,8 @@ Connection openAddressStore(const QString& path)
 IndexesSetAside::IndexesSetAside(Connection& connection) : connection_(connection)
 {
     QStringList names;
-    for (Cursor index(connection, sql::kTableIndexes, {sql::kAddressTable, sql::kGroupTable}); !index.atEnd(); index.next()) {
+    for (Cursor index(connection, sql::kTableIndexes, {sql::kAddressTable, sql::kGroupTable}); !index.atEnd();
+         index.next()) {
         names << index.text(0);
         definitions_ << index.text(1);
     }

@@ -29,11 +29,12 @@ enum OutputColumn : int { kGroup, kName, kAddress, kCompany, kDepartment, kTitle
 
 // The indexes of both tables, with the statement that creates each; an index SQLite made for a
 // constraint has none and is left alone.
-inline const QString kTableIndexes =
-    QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL AND tbl_name IN (?, ?)");
+inline const QString kTableIndexes = QStringLiteral(
+    "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL AND tbl_name IN (?, ?)");
 inline const QString kClearAddresses = QStringLiteral("DELETE FROM ") + kAddressTable;
 inline const QString kClearGroups = QStringLiteral("DELETE FROM ") + kGroupTable;
-inline const QString kGroupNames = QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY %1").arg(column::kGroup, kGroupTable);
+inline const QString kGroupNames =
+    QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY %1").arg(column::kGroup, kGroupTable);
 
 // The rows of the output view, read from the tables themselves. They follow the view's rules
 // (see schema.sql): one row per membership, completed from the first-stored person of the same
@@ -45,21 +46,24 @@ inline const QString kGroupNames = QStringLiteral("SELECT DISTINCT %1 FROM %2 OR
 inline const QString kMembershipPattern =
     QStringLiteral("SELECT m.%1, m.%2, m.%3, p.%4, p.%5, p.%6 FROM %8 AS m LEFT JOIN %7 AS p ON p.rowid ="
                    " (SELECT f.rowid FROM %7 AS f WHERE f.%2 = m.%2 AND f.%3 = m.%3 ORDER BY f.rowid LIMIT 1)");
-inline const QString kUnnamedPersonPattern = QStringLiteral(
-    "SELECT NULL AS %1, p.%2, p.%3, p.%4, p.%5, p.%6 FROM %7 AS p WHERE NOT EXISTS (SELECT 1 FROM %8 AS m WHERE m.%2 = p.%2 AND m.%3 = p.%3)");
+inline const QString kUnnamedPersonPattern =
+    QStringLiteral("SELECT NULL AS %1, p.%2, p.%3, p.%4, p.%5, p.%6 FROM %7 AS p WHERE NOT EXISTS (SELECT 1 FROM %8 AS "
+                   "m WHERE m.%2 = p.%2 AND m.%3 = p.%3)");
 inline QString withNames(const QString& pattern)
 {
     return pattern.arg(column::kGroup, column::kName, column::kAddress, column::kCompany, column::kDepartment,
                        column::kTitle, kAddressTable, kGroupTable);
 }
 // Sorted by group, name and address, as the view sorts itself.
-inline const QString kOutputSorted =
-    withNames(kMembershipPattern + QStringLiteral(" UNION ALL ") + kUnnamedPersonPattern + QStringLiteral(" ORDER BY 1, 2, 3"));
-inline const QString kOutputWithoutGroup = withNames(kMembershipPattern + QStringLiteral(" WHERE m.%1 IS NULL UNION ALL ") +
-                                                     kUnnamedPersonPattern + QStringLiteral(" ORDER BY 2, 3"));
+inline const QString kOutputSorted = withNames(kMembershipPattern + QStringLiteral(" UNION ALL ") +
+                                               kUnnamedPersonPattern + QStringLiteral(" ORDER BY 1, 2, 3"));
+inline const QString kOutputWithoutGroup =
+    withNames(kMembershipPattern + QStringLiteral(" WHERE m.%1 IS NULL UNION ALL ") + kUnnamedPersonPattern +
+              QStringLiteral(" ORDER BY 2, 3"));
 // Only memberships have a group. The group name is bound as a parameter, never pasted into the
 // text: a name holding a single quote must neither break the statement nor change it.
-inline const QString kOutputOfGroup = withNames(kMembershipPattern + QStringLiteral(" WHERE m.%1 = ? ORDER BY m.%2, m.%3"));
+inline const QString kOutputOfGroup =
+    withNames(kMembershipPattern + QStringLiteral(" WHERE m.%1 = ? ORDER BY m.%2, m.%3"));
 } // namespace sql
 
 // Opens the address store that ships beside the executable and checks that it is one: a

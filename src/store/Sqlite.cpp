@@ -115,8 +115,7 @@ void Connection::execute(const QString& sql)
 Statement::Statement(Connection& connection, QStringView sql)
     : db_(connection.handle()), path_(connection.path()), sql_(sql.toString())
 {
-    const int rc = sqlite3_prepare16_v3(db_, utf16(sql_), utf16Bytes(sql_), SQLITE_PREPARE_PERSISTENT,
-                                        &stmt_, nullptr);
+    const int rc = sqlite3_prepare16_v3(db_, utf16(sql_), utf16Bytes(sql_), SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
     if (rc != SQLITE_OK)
         throwStoreFailure(db_, rc, path_, sql_);
     bound_.resize(static_cast<std::size_t>(sqlite3_bind_parameter_count(stmt_)));

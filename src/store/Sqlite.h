@@ -34,7 +34,7 @@ public:
     sqlite3* handle() const { return db_; }
 
 private:
-    Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+    Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) { }
     static Connection open(const QString& path, int flags);
     sqlite3* db_ = nullptr;
     QString path_;
@@ -56,7 +56,7 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     void bind(int position, const NullableText& value); // positions count from 1
-    bool step();                                // true while a row is there
+    bool step();                                        // true while a row is there
     void reset();
 
     bool isNull(int column) const;

@@ -1,7 +1,7 @@
 // Code page 932 through glibc's iconv, whose "CP932" table decodes every code as Windows does
 // (Qt's and ICU's converters differ on the control bytes and on U+301C / U+FF5E).
-#include "text/Cp932.h"
 #include "base/Failure.h"
+#include "text/Cp932.h"
 
 #include <cerrno>
 #include <cstring>
@@ -26,7 +26,7 @@ iconv_t openConverter(const char* to, const char* from)
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd_(openConverter(to, from)) {}
+    Converter(const char* to, const char* from) : cd_(openConverter(to, from)) { }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -88,7 +88,7 @@ struct Decoder::State {
     }
 };
 
-Decoder::Decoder() : state_(std::make_unique<State>()) {}
+Decoder::Decoder() : state_(std::make_unique<State>()) { }
 Decoder::~Decoder() = default;
 
 void Decoder::decode(QByteArrayView piece, bool last, QString& out)
@@ -175,7 +175,7 @@ struct Encoder::State {
     }
 };
 
-Encoder::Encoder() : state_(std::make_unique<State>()) {}
+Encoder::Encoder() : state_(std::make_unique<State>()) { }
 Encoder::~Encoder() = default;
 
 void Encoder::encode(QStringView text, QByteArray& out)
@@ -194,7 +194,8 @@ void Encoder::encode(QStringView text, QByteArray& out)
         } else if (!QChar::isSurrogate(unit)) {
             outPtr = state_->write(unit, outPtr);
         } else { // beyond the Basic Multilingual Plane, or half of a pair: the converter decides
-            const qsizetype count = QChar::isHighSurrogate(unit) && pos + 1 < size && QChar::isLowSurrogate(units[pos + 1]) ? 2 : 1;
+            const qsizetype count =
+                QChar::isHighSurrogate(unit) && pos + 1 < size && QChar::isLowSurrogate(units[pos + 1]) ? 2 : 1;
             outPtr = state_->convert(units + pos, count, outPtr);
             pos += count - 1;
         }

@@ -49,10 +49,9 @@ void encodeWhole(QStringView text, QByteArray& out)
         return;
     const qsizetype start = out.size();
     out.resize(start + text.size() * 2);
-    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
-                                            reinterpret_cast<const wchar_t*>(text.utf16()),
-                                            static_cast<int>(text.size()), out.data() + start,
-                                            static_cast<int>(text.size() * 2), "?", nullptr);
+    const int written = WideCharToMultiByte(
+        kCodePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.utf16()), static_cast<int>(text.size()),
+        out.data() + start, static_cast<int>(text.size() * 2), "?", nullptr);
     out.resize(start + qMax(written, 0));
 }
 
@@ -62,7 +61,7 @@ struct Decoder::State {
     QByteArray pending; // a lead byte whose trail byte is in the next piece
 };
 
-Decoder::Decoder() : state_(std::make_unique<State>()) {}
+Decoder::Decoder() : state_(std::make_unique<State>()) { }
 Decoder::~Decoder() = default;
 
 void Decoder::decode(QByteArrayView piece, bool last, QString& out)
@@ -83,9 +82,9 @@ void Decoder::decode(QByteArrayView piece, bool last, QString& out)
     convertWhole(bytes.constData(), static_cast<int>(end), out);
 }
 
-struct Encoder::State {};
+struct Encoder::State { };
 
-Encoder::Encoder() : state_(std::make_unique<State>()) {}
+Encoder::Encoder() : state_(std::make_unique<State>()) { }
 Encoder::~Encoder() = default;
 
 void Encoder::encode(QStringView text, QByteArray& out)

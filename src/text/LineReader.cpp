@@ -1,7 +1,7 @@
 #include "text/LineReader.h"
-#include "text/Cp932.h"
 #include "base/Failure.h"
 #include "base/SystemError.h"
+#include "text/Cp932.h"
 #include "text/WellFormedText.h"
 
 #include <QDir>
@@ -19,10 +19,7 @@ constexpr qint64 kPieceBytes = 64 * 1024;
 
 class Cp932PieceDecoder : public PieceDecoder {
 public:
-    void decode(QByteArrayView piece, bool last, QString& out) override
-    {
-        decoder_.decode(piece, last, out);
-    }
+    void decode(QByteArrayView piece, bool last, QString& out) override { decoder_.decode(piece, last, out); }
 
 private:
     cp932::Decoder decoder_;
@@ -216,7 +213,8 @@ void LineReader::open(const QString& path)
         throwFolderFailure(QStringLiteral("入力ファイルを開けませんでした。"), path);
     if (info.exists() && !info.isFile())
         throw FileFailure(ESPIPE, QStringLiteral("入力ファイルを開けませんでした。"),
-                          QDir::toNativeSeparators(path) + QStringLiteral("\n装置やパイプからは読み込めません。ファイルを指定してください。"));
+                          QDir::toNativeSeparators(path) +
+                              QStringLiteral("\n装置やパイプからは読み込めません。ファイルを指定してください。"));
     clearSystemError();
     if (!file_.open(QIODevice::ReadOnly))
         fail(QStringLiteral("入力ファイルを開けませんでした。"));
@@ -260,8 +258,10 @@ bool LineReader::fill()
     const qsizetype decodedFrom = buffer_.size();
     decoder_->decode(QByteArrayView(raw_.constData(), got), inputDone_, buffer_);
     if (buffer_.indexOf(QChar(0), decodedFrom) >= 0)
-        throw FileFailure(kNotTextNumber, QStringLiteral("入力ファイルはテキストファイルではありません。"),
-                          QDir::toNativeSeparators(file_.fileName()) + QStringLiteral("\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"));
+        throw FileFailure(
+            kNotTextNumber, QStringLiteral("入力ファイルはテキストファイルではありません。"),
+            QDir::toNativeSeparators(file_.fileName()) +
+                QStringLiteral("\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。"));
     return true;
 }
 

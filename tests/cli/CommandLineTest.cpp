@@ -20,7 +20,12 @@
 namespace paluksen::test {
 namespace {
 
-struct Ran { int exitCode; QByteArray out; QString err; }; // what a run gave; it speaks the system's code page
+// What a run gave; it speaks the system's code page.
+struct Ran {
+    int exitCode;
+    QByteArray out;
+    QString err;
+};
 
 // A copy of the program beside a store of its own, so that the default store and output files
 // are this folder's and never the build's; run with no display of any kind.
@@ -96,7 +101,8 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         store::Connection store = store::Connection::openExisting(path);
         EXPECT_EQ(store::Cursor(store, u"PRAGMA integrity_check").text(0), u"ok"_qs);
         return store::Cursor(store, u"SELECT ((SELECT count(*) FROM アドレス情報) + (SELECT count(*) FROM グループ情報)) || ' rows, ' ||"
-                                    u" (SELECT count(*) FROM sqlite_master WHERE type = 'index') || ' indexes'").text(0);
+                                    u" (SELECT count(*) FROM sqlite_master WHERE type = 'index') || ' indexes'")
+            .text(0);
     };
     const QString rowsBefore = storedRows(store_.path());
     // Outputs that are no plain file: a device node that takes every byte, one that refuses them
@@ -117,19 +123,19 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         const char* store; // none.mdb does not exist: a wrong argument must be found before opening it
         QStringList arguments;
         int exitCode;
-        QString said; // on standard output for 0, else on standard error; after "paluksen: " the line
-                      // before the usage for 2, the beginning for --help, else the whole text
+        QString said;     // on standard output for 0, else on standard error; after "paluksen: " the line
+                          // before the usage for 2, the beginning for --help, else the whole text
         const char* rows; // in the store afterwards, with its indexes; null: as before
     } cases[] = {
         {"row.mdb", {"import", "sample.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11 rows, 3 indexes"},
         {"row.mdb", {"import", "lf.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11 rows, 3 indexes"},
         {"row.mdb", {"import", "empty.txt"}, 3, u"入力レコードがありませんでした。\n"_qs + kept, nullptr},
         {"row.mdb", {"import", "one.txt"}, 3, u"入力レコードが1件しかありませんでした。\n"_qs + kept, nullptr},
-        {"row.mdb", {"import", "missing.txt"}, 1,
-         u"エラー番号：%1\n入力ファイルを開けませんでした。\nmissing.txt\n%2\n"_qs.arg(kMissingFile.number).arg(kMissingFile.words), nullptr},
+        {"row.mdb", {"import", "missing.txt"}, 1, u"エラー番号：%1\n入力ファイルを開けませんでした。\nmissing.txt\n%2\n"_qs.arg(kMissingFile.number).arg(kMissingFile.words), nullptr},
         {"row.mdb", {"import", "sub"}, 1, u"エラー番号：%1\n入力ファイルを開けませんでした。\nsub\nファイルではなくフォルダです。\n"_qs.arg(EISDIR), nullptr},
         {"row.mdb", {"import", "row.mdb"}, 1, // no text: the store itself
-         u"エラー番号：%1\n入力ファイルはテキストファイルではありません。\nrow.mdb\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EILSEQ), nullptr},
+         u"エラー番号：%1\n入力ファイルはテキストファイルではありません。\nrow.mdb\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EILSEQ),
+         nullptr},
         {"none.mdb", {"csv", "earlier.txt"}, 1, u"エラー番号：14\nアドレス帳データベースを開けませんでした。\nnone.mdb\n"_qs, nullptr},
         {"broken.mdb", {"edmax", "earlier.txt"}, 1, u"エラー番号：1\nアドレス帳データベースの操作に失敗しました。\nbroken.mdb\n"_qs, nullptr},
         // An output that is the store, however it is named, is refused before anything is written.
@@ -174,7 +180,8 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
         const QString said = c.exitCode == 0 ? QString::fromLocal8Bit(r.out).remove(u'\r') : r.err;
         const QString wrong = u"paluksen: "_qs + c.said + u"\n使い方:\n"_qs;
-        EXPECT_TRUE(c.exitCode == 2 ? said.startsWith(wrong) : c.arguments == QStringList{"--help"} ? said.startsWith(c.said) : said == c.said)
+        EXPECT_TRUE(c.exitCode == 2 ? said.startsWith(wrong) : c.arguments == QStringList{"--help"} ? said.startsWith(c.said)
+                                                                                                    : said == c.said)
             << said.toStdString();
         EXPECT_TRUE((c.exitCode == 0 ? r.err.toUtf8() : r.out).isEmpty());
         EXPECT_EQ(storedRows(file("row.mdb")), c.rows ? QString::fromLatin1(c.rows) : rowsBefore);

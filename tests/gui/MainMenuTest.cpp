@@ -1,9 +1,9 @@
+#include "gui/MainMenu.h"
 #include "gui/AddressBookWindow.h"
 #include "gui/CsvWindow.h"
 #include "gui/FailureReport.h"
 #include "gui/HelpWindow.h"
 #include "gui/ImportWindow.h"
-#include "gui/MainMenu.h"
 #include "gui/Program.h"
 #include "gui/QtPlatform.h"
 #include "support/WindowTest.h"
@@ -82,7 +82,8 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     ASSERT_TRUE(help);
     EXPECT_TRUE(help->toPlainText().contains(u"ヘルプファイルが見つかりません。"_qs));
     EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
-    const std::tuple<QWidget*, std::function<void()>, bool> cases[] = { // window, request, refused
+    const std::tuple<QWidget*, std::function<void()>, bool> cases[] = {
+        // window, request, refused
         {task(5), [&] { press(0); }, true},
         {task(5), [&] { task(5)->showMinimized(), menu_.close(); }, true},
         {task(5), [&] { task(5)->showMinimized(), press(5); }, false},
@@ -129,7 +130,7 @@ TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
 {
     const QString startedIn = QDir::currentPath(); // the start moves into the program's folder
-    TestStore store; // holds paluksen.mdb
+    TestStore store;                               // holds paluksen.mdb
     const QDir dir(store.dir());
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
@@ -164,7 +165,10 @@ QString layoutOf(QWidget& window, const QString& dir)
         text = QDir::fromNativeSeparators(text.remove(QChar(0x200B))).replace(dir, u"<dir>"_qs).replace(u'\n', u"\\n"_qs);
         QString row = QStringLiteral("%1 %2 \"%3\" %4,%5 %6x%7 %8 %9pt%10")
                           .arg(w->objectName(), w == &window ? u"window"_qs : QString::fromLatin1(w->metaObject()->className()), text)
-                          .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height())
                           .arg(w->isHidden() ? u"hidden"_qs : u"shown"_qs)
                           .arg(w->font().pointSizeF())
                           .arg(w->font().bold() ? u" bold"_qs : QString());

@@ -51,8 +51,7 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
         QStringList stored;
     } cases[] = {
         {MessageAnswer::No, {}, {}, {}, earlier},
-        {MessageAnswer::Yes, {}, {},
-         {u"入力ファイルが指定されていません。\n処理をキャンセルします。"_qs, u"処理中断"_qs, MessageStyle::Exclamation}, earlier},
+        {MessageAnswer::Yes, {}, {}, {u"入力ファイルが指定されていません。\n処理をキャンセルします。"_qs, u"処理中断"_qs, MessageStyle::Exclamation}, earlier},
         {MessageAnswer::Yes, u"empty.txt"_qs, "", {u"入力レコードがありませんでした。\n今までのデータはそのまま残っています。"_qs, u"入力レコードなし"_qs, MessageStyle::Exclamation}, earlier},
         {MessageAnswer::Yes, u"one.txt"_qs, "A\n", {u"入力レコードが1件しかありませんでした。\n今までのデータはそのまま残っています。"_qs, u"入力レコード異常"_qs, MessageStyle::Exclamation}, earlier},
         {MessageAnswer::Yes, deepFolder(u"."_qs) + u"/a.txt"_qs, "A\r\n\r\n", done(2), {u"|A||"_qs}},
@@ -146,8 +145,7 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     const auto folder = [&] { return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); };
     store_.connection().execute(u"DELETE FROM グループ情報; DELETE FROM アドレス情報;"
                                 u"INSERT INTO アドレス情報 VALUES ('A', 'a@x', 'C', NULL, ''), ('B', 'b@x', NULL, NULL, NULL), ('C', 'c@x', '', '', '')"_qs);
-    const QDateTime moments[] = {{QDate(2019, 1, 7), QTime(23, 59, 59, 900)}, {QDate(2019, 1, 8), QTime(0, 0, 0, 100)},
-                                 {QDate(2019, 1, 7), QTime(23, 59, 59, 950)}};
+    const QDateTime moments[] = {{QDate(2019, 1, 7), QTime(23, 59, 59, 900)}, {QDate(2019, 1, 8), QTime(0, 0, 0, 100)}, {QDate(2019, 1, 7), QTime(23, 59, 59, 950)}};
     int asked = 0;
     context_.clock = [&] { return moments[std::min(asked++, 2)].toMSecsSinceEpoch(); };
     const std::function<TaskWindow*()> windows[] = {[&] { return new CsvWindow(context_); },
@@ -157,15 +155,19 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     const QString edMaxDone = u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs;
     const QString turuKameDone = u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。"_qs;
     const QByteArray earlier = "an earlier, longer file\r\n";
-    enum class Setup { EarlierFile, NoViewer, MissingFolder, FolderInTheWay, BrokenStore };
+    enum class Setup { EarlierFile,
+                       NoViewer,
+                       MissingFolder,
+                       FolderInTheWay,
+                       BrokenStore };
     const QString cannotCreate = u"出力ファイルを作成できませんでした。"_qs, broken = u"アドレス帳データベースの操作に失敗しました。"_qs;
     const struct {
         int window;
         Setup setup;
-        int layout; // the list entry chosen
+        int layout;      // the list entry chosen
         QByteArray left; // the output file afterwards; none where there is none
-        QString told; // the last message
-        QString shown; // the status while it is up; empty: as the window opened
+        QString told;    // the last message
+        QString shown;   // the status while it is up; empty: as the window opened
     } cases[] = {
         {0, Setup::EarlierFile, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", {}, {}},
         {1, Setup::EarlierFile, 7, "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n", edMaxDone, u"アドレス出力中"_qs},

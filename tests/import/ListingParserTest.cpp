@@ -19,7 +19,7 @@ std::string row(std::initializer_list<store::NullableText> values)
 // Hands out the lines and records the rows appended. Reading past the end is a fault of the
 // parser: the file reader would have nothing to give there.
 struct Recorder : LineSource, AddressSink, GroupSink {
-    explicit Recorder(QStringList lines) : lines(std::move(lines)) {}
+    explicit Recorder(QStringList lines) : lines(std::move(lines)) { }
     bool atEnd() override { return next >= lines.size(); }
     QString readLine() override
     {
@@ -83,28 +83,23 @@ TEST(ListingParser, GroupsAndTheirMembers)
 {
     check({
         // A second line that is not exactly the label makes a group.
-        {"label near misses", {"G", L + ' ', "電子メール アドレス ：", "電子メール　アドレス :", "  " + L, ""}, {},
-         {"G|メール アドレス :|", "G|メール アドレス ：|", "G|メール　アドレス :|", "G|電子メール アドレス :|"}},
-        {"examples", {"G", "  AB (xy)", "  A (B) (c)", "  AB", "  AB (xy", "  (xy)", ""}, {},
-         {"G|AB|xy", "G|A (B)|c", "G|AB|", "G|AB|x", "G||xy"}},
-        {"only ASCII spaces trimmed, only at the end", {"G", "  AB   ", "  AB　 (x)", "   AB (x)", "  A B (x y) ", ""}, {},
-         {"G|AB|", "G|AB　|x", "G| AB|x", "G|A B|x y)"}},
-        {"parenthesis at position 1, 2 or last", {"G", "(abc)", " (ab)", "  AB (", "(", "x(", "x", ""}, {},
-         {"G||abc", "G||ab", "G|AB|", "G||", "G||", "G||"}},
+        {"label near misses", {"G", L + ' ', "電子メール アドレス ：", "電子メール　アドレス :", "  " + L, ""}, {}, {"G|メール アドレス :|", "G|メール アドレス ：|", "G|メール　アドレス :|", "G|電子メール アドレス :|"}},
+        {"examples", {"G", "  AB (xy)", "  A (B) (c)", "  AB", "  AB (xy", "  (xy)", ""}, {}, {"G|AB|xy", "G|A (B)|c", "G|AB|", "G|AB|x", "G||xy"}},
+        {"only ASCII spaces trimmed, only at the end", {"G", "  AB   ", "  AB　 (x)", "   AB (x)", "  A B (x y) ", ""}, {}, {"G|AB|", "G|AB　|x", "G| AB|x", "G|A B|x y)"}},
+        {"parenthesis at position 1, 2 or last", {"G", "(abc)", " (ab)", "  AB (", "(", "x(", "x", ""}, {}, {"G||abc", "G||ab", "G|AB|", "G||", "G||", "G||"}},
         {"beyond U+FFFF: in the indent, last, before and after the parenthesis",
-         {"G", " 😀AB (x)", "  AB (xy😀", "  A😀(x)", "  A (😀x)", "  A (😀", ""}, {},
+         {"G", " 😀AB (x)", "  AB (xy😀", "  A😀(x)", "  A (😀x)", "  A (😀", ""},
+         {},
          {"G|AB|x", "G|AB|xy", "G|A😀|x", "G|A|😀x", "G|A|"}},
         {"two groups", {"G", "  a", "", "H", "  b (x)", ""}, {}, {"G|a|", "H|b|x"}},
-        {"a line past 16-bit positions stays whole", {"G", "  " + QString(39'971, u'名') + " (a@x)", ""}, {},
-         {"G|" + QString(39'971, u'名').toStdString() + "|a@x"}},
+        {"a line past 16-bit positions stays whole", {"G", "  " + QString(39'971, u'名') + " (a@x)", ""}, {}, {"G|" + QString(39'971, u'名').toStdString() + "|a@x"}},
     });
 }
 
 TEST(ListingParser, BlankLineRunsAndTheEndOfInput)
 {
     check({
-        {"two blank lines: empty header, next header read as a member", {"A", "", "", "Sales", "  m (x)", ""},
-         {"A||||"}, {"|les|", "|m|x"}},
+        {"two blank lines: empty header, next header read as a member", {"A", "", "", "Sales", "  m (x)", ""}, {"A||||"}, {"|les|", "|m|x"}},
         {"two blank lines, then a label line", {"A", "", "", L, "  x", ""}, {"A||||", "|x|~|~|~"}},
         {"three blank lines: an entry of empty text", {"A", "", "", "", "B", ""}, {"A||||", "||||", "B||||"}},
         // The end of input closes an entry as its blank line would.

@@ -70,11 +70,20 @@ inline const QString kListing = u"山田 太郎\r\n電子メール アドレス 
 // A missing file, a missing folder on the way to one, and a full disk, as the system numbers and
 // words them: on Linux errno, worded by the program; on Windows its own numbers, worded by Windows in
 // its own language (and by Wine otherwise than by Windows), so its words are asked of it.
-struct SystemFailure { int number; QString words; };
+struct SystemFailure {
+    int number;
+    QString words;
+};
 #ifdef Q_OS_WIN
-inline SystemFailure systemFailure(int windowsNumber, int, const char16_t*) { return {windowsNumber, systemErrorText(windowsNumber)}; }
+inline SystemFailure systemFailure(int windowsNumber, int, const char16_t*)
+{
+    return {windowsNumber, systemErrorText(windowsNumber)};
+}
 #else
-inline SystemFailure systemFailure(int, int number, const char16_t* words) { return {number, QString::fromUtf16(words)}; }
+inline SystemFailure systemFailure(int, int number, const char16_t* words)
+{
+    return {number, QString::fromUtf16(words)};
+}
 #endif
 inline const SystemFailure kMissingFile = systemFailure(2, ENOENT, u"ファイルまたはフォルダが見つかりません。");
 inline const SystemFailure kMissingFolder = systemFailure(3, ENOENT, u"ファイルまたはフォルダが見つかりません。");

@@ -27,9 +27,9 @@ public:
     std::deque<MessageAnswer> answers; // for Yes/No questions
     std::deque<QString> fileChoices;   // empty text = cancelled
     QList<Message> messages;
-    QStringList fileDialogs;          // the title and the filter of each dialog shown
-    QStringList shellOpened, helpShown; // the paths handed to the desktop and to the help window
-    QList<int> endedWith;             // the exit code of each request to end the program
+    QStringList fileDialogs;                 // the title and the filter of each dialog shown
+    QStringList shellOpened, helpShown;      // the paths handed to the desktop and to the help window
+    QList<int> endedWith;                    // the exit code of each request to end the program
     std::function<void()> whileMessageShown; // to look at the windows behind a box
     bool desktopOpensFiles = true;           // false: no program is registered for text files
 
@@ -134,8 +134,7 @@ protected:
     TestStore store_;
     ScriptedPlatform platform_;
     WindowRegistry windows_;
-    TaskContext context_{platform_, store_.connection(), {store_.dir(), QStringLiteral("paluksen")}, windows_,
-                         [] { return QDateTime(QDate(2019, 1, 7), QTime(12, 0)).toMSecsSinceEpoch(); }};
+    TaskContext context_{platform_, store_.connection(), {store_.dir(), QStringLiteral("paluksen")}, windows_, [] { return QDateTime(QDate(2019, 1, 7), QTime(12, 0)).toMSecsSinceEpoch(); }};
 };
 
 } // namespace paluksen::test

@@ -1,5 +1,5 @@
-#include "support/TestStore.h"
 #include "text/Cp932.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,10 @@ TEST(Cp932, TroubleSpotsInvalidBytesAndUnwritableCharacters)
         {"\xb1\xdf\x5c\x7e", QString::fromUtf16(u"\uff71\uff9f\\~"), true, true},
         {"\x81\x60\x81\x5f\x81\x61\x81\x7c", QString::fromUtf16(u"\uff5e\uff3c\u2225\uff0d"), true, true},
         {"\x81", QString::fromUtf16(u"\ufffd"), true, false},
+        // Adjacent literals keep a hex escape from running on into the next character.
+        // clang-format off
         {"\x81\x20" "A\xff" "B", QString::fromUtf16(u"\ufffd A\ufffdB"), true, false},
+        // clang-format on
         {"a?b", QString::fromUtf16(u"a\u00e9b"), false, true},
         {"12345678?12345678?", QString::fromUtf16(u"12345678\U0001F60012345678\xd800"), false, true},
         {"\x82\xa0?\x82\xa2?", QString::fromUtf16(u"\u3042\u00e9\u3044\xdc00"), false, true},

@@ -1,6 +1,6 @@
+#include "text/LineReader.h"
 #include "support/TestStore.h"
 #include "text/Cp932.h"
-#include "text/LineReader.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -34,28 +34,25 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         {"LF line ends", "A\n\nB\n", {}, TextEncoding::Cp932, {"A", "", "B"}},
         {"UTF-16 LF line ends, 0D inside a unit", utf16le(u"\u0D0A\nB"_qs), {}, TextEncoding::Utf16LE, {u"\u0D0A"_qs, "B"}},
         {"empty", "", TextEncoding::Cp932, TextEncoding::Cp932, {}},
-        {"CR ends a piece", QByteArray(kPiece - 1, 'x') + "\r\nn\r", TextEncoding::Cp932, TextEncoding::Cp932,
-         {QString(kPiece - 1, u'x'), "n"}},
-        {"a character across pieces", QByteArray(kPiece - 1, 'x') + cp932::encode(u"山田"), {}, TextEncoding::Cp932,
-         {QString(kPiece - 1, u'x') + u"山田"_qs}},
+        {"CR ends a piece", QByteArray(kPiece - 1, 'x') + "\r\nn\r", TextEncoding::Cp932, TextEncoding::Cp932, {QString(kPiece - 1, u'x'), "n"}},
+        {"a character across pieces", QByteArray(kPiece - 1, 'x') + cp932::encode(u"山田"), {}, TextEncoding::Cp932, {QString(kPiece - 1, u'x') + u"山田"_qs}},
         // The encoding: a mark names it; valid UTF-8 is UTF-8 where it holds a Japanese character
         // or cannot be code page 932; everything else is code page 932.
         {"code page 932", cp932::encode(name + u"\r\n"_qs + name), {}, TextEncoding::Cp932, {name, name}},
         {"UTF-8 mark", "\xEF\xBB\xBF" + (name + u"\r\n"_qs + name).toUtf8(), {}, TextEncoding::Utf8, {name, name}},
         {"UTF-8", (name + u"\r"_qs + name).toUtf8(), {}, TextEncoding::Utf8, {name, name}},
         {"UTF-16LE", utf16le(name + u"\r\n"_qs + name), {}, TextEncoding::Utf16LE, {name, name}},
-        {"UTF-16BE", QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(name + u"\r\n"_qs + name), {},
-         TextEncoding::Utf16BE, {name, name}},
+        {"UTF-16BE", QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(name + u"\r\n"_qs + name), {}, TextEncoding::Utf16BE, {name, name}},
         {"ASCII", "plain\r\n", {}, TextEncoding::Cp932, {"plain"}},
         {"half-width kana valid as UTF-8", "\xC3\xBD \xC6\xB1\r\n", {}, TextEncoding::Cp932, {u"ﾃｽ ﾆｱ"_qs}},
-        {"label line only Japanese", u"Bob\r\n電子メール アドレス :\r\n"_qs.toUtf8(), {}, TextEncoding::Utf8,
-         {"Bob", u"電子メール アドレス :"_qs}},
+        {"label line only Japanese", u"Bob\r\n電子メール アドレス :\r\n"_qs.toUtf8(), {}, TextEncoding::Utf8, {"Bob", u"電子メール アドレス :"_qs}},
         {"José beside Japanese", u"José\r\n山田"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"José"_qs, u"山田"_qs}},
         {"UTF-8 that cannot be code page 932", u"À la carte"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"À la carte"_qs}},
         {"UTF-8 with a lead byte before a space", u"Á B"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"Á B"_qs}},
         {"Latin UTF-8 that is also code page 932", u"Straße"_qs.toUtf8(), {}, TextEncoding::Cp932, {u"Straﾃ歹"_qs}},
-        {"UTF-8 spoilt near the end", u"山田\r\n"_qs.toUtf8().repeated(5000) + cp932::encode(u"鈴木"), {},
-         TextEncoding::Cp932, QStringList(5000, u"螻ｱ逕ｰ"_qs) << u"鈴木"_qs},
+        {"UTF-8 spoilt near the end", u"山田\r\n"_qs.toUtf8().repeated(5000) + cp932::encode(u"鈴木"), {}, TextEncoding::Cp932, QStringList(5000, u"螻ｱ逕ｰ"_qs) << u"鈴木"_qs},
+        // Adjacent literals keep a hex escape from running on into the next character.
+        // clang-format off
         {"second mark is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "A", {}, TextEncoding::Utf8, {QChar(0xFEFF) + u"A"_qs}},
         // A file cut off in its last character keeps one broken character.
         {"UTF-8 cut off", u"山田\r\n"_qs.toUtf8() + "\xE5\x90", {}, TextEncoding::Cp932, {u"螻ｱ逕ｰ"_qs, u"蜷"_qs}},
@@ -69,10 +66,9 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         {"UTF-16 units", utf16le(QString::fromUtf16(u"A\xD800" "B\r\xDC00\r\xFFFEx\xFFFF\r\xD83D\xDE00\r\xDE00\xD83D")),
          {}, TextEncoding::Utf16LE, {u"A"_qs + R + u"B"_qs, R, R + u"x"_qs + R, pair, R + R}},
         {"UTF-8 noncharacters", "\xEF\xBB\xBF" "a\xEF\xBF\xBE" "b\xEF\xBF\xBF", {}, TextEncoding::Utf8, {u"a"_qs + R + u"b"_qs + R}},
-        {"pair across pieces", utf16le(QString(kPiece / 2 - 1, u'x') + pair), {}, TextEncoding::Utf16LE,
-         {QString(kPiece / 2 - 1, u'x') + pair}},
-        {"half a pair at the end", utf16le(QString(kPiece / 2 - 1, u'x') + pair).chopped(2), {}, TextEncoding::Utf16LE,
-         {QString(kPiece / 2 - 1, u'x') + R}},
+        // clang-format on
+        {"pair across pieces", utf16le(QString(kPiece / 2 - 1, u'x') + pair), {}, TextEncoding::Utf16LE, {QString(kPiece / 2 - 1, u'x') + pair}},
+        {"half a pair at the end", utf16le(QString(kPiece / 2 - 1, u'x') + pair).chopped(2), {}, TextEncoding::Utf16LE, {QString(kPiece / 2 - 1, u'x') + R}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {

@@ -1,6 +1,6 @@
+#include "text/LineWriter.h"
 #include "base/Failure.h"
 #include "support/TestStore.h"
-#include "text/LineWriter.h"
 
 #include <QDir>
 #include <csignal>

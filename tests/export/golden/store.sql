@@ -1,4 +1,4 @@
--- The rows make_golden.py writes the golden files from; NULL leaves a column unassigned.
+-- The rows the golden files beside this one are written from (see README.md); NULL leaves a column unassigned.
 INSERT INTO アドレス情報 VALUES
   ('山田太郎', 'taro@example.com', '山田総業', NULL, '会長'),
   ('山田太郎', 'taro@example.jp', '山田商事', '営業部', '部長'),

@@ -9,8 +9,9 @@
 #include <QUrl>
 
 #ifdef Q_OS_WIN
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs what windows.h defines.
+#include <shellapi.h>
 #endif
 
 namespace paluksen {

@@ -134,24 +134,16 @@ struct Encoder::State {
     static constexpr char16_t kNoBytes = 0xFFFE;  // the converter writes nothing for it
     std::vector<char16_t> codes = std::vector<char16_t>(0x10000, kNotAsked);
 
-    // Converts one piece; returns where the output ends. Room for two bytes a unit is there.
+    // Converts one character, a unit or a surrogate pair; returns where the output ends. Room for
+    // two bytes a unit is there.
     char* convert(const char16_t* units, qsizetype count, char* outPtr)
     {
         char* in = reinterpret_cast<char*>(const_cast<char16_t*>(units));
         size_t inLeft = static_cast<size_t>(count) * 2;
         size_t outLeft = static_cast<size_t>(count) * 2;
-        while (inLeft > 0) {
-            if (iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
-                break;
-            // A character that cannot be written (or half a surrogate pair) becomes one "?".
-            const auto unit = *reinterpret_cast<const char16_t*>(in);
-            const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4 &&
-                              QChar::isLowSurrogate(*reinterpret_cast<const char16_t*>(in + 2));
-            const size_t skip = pair ? 4 : 2;
+        // A character that cannot be written (or half a surrogate pair) becomes one "?".
+        if (iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
             *outPtr++ = '?';
-            --outLeft;
-            in += skip;
-            inLeft -= skip;
             converter.reset();
         }
         return outPtr;

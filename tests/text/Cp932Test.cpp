@@ -48,6 +48,8 @@ TEST(Cp932, TroubleSpotsInvalidBytesAndUnwritableCharacters)
         EXPECT_TRUE(!c.decodes || cp932::decode(c.bytes) == c.text) << c.bytes.toHex().toStdString();
         EXPECT_TRUE(!c.encodes || cp932::encode(c.text) == c.bytes) << c.bytes.toHex().toStdString();
     }
+    // A lead byte at the end of a view is never paired with the byte beyond it.
+    EXPECT_EQ(cp932::decode(QByteArrayView("\x82\xa0", 1)), QString(QChar::ReplacementCharacter));
     cp932::Encoder encoder; // appends after what the buffer holds
     QByteArray out("head:");
     encoder.encode(u"abcdefghij佐藤", out);

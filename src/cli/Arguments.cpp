@@ -15,7 +15,7 @@ namespace paluksen::cli {
 namespace {
 
 // Each command, the window whose job it does, and the option choosing its layout, if any.
-struct JobSpec {
+struct CommandJob {
     QLatin1StringView command;
     Job job;
     const TaskNames& names;
@@ -24,7 +24,7 @@ struct JobSpec {
     const QString* layoutsCaption;
     std::span<const LayoutEntry> layouts;
 };
-const JobSpec kJobs[] = {
+const CommandJob kJobs[] = {
     {QLatin1StringView("import"), Job::Import, kImportTask, QLatin1StringView("LISTING"), {}, nullptr, {}},
     {QLatin1StringView("csv"), Job::Csv, kCsvTask, QLatin1StringView("[OUTPUT]"), {}, nullptr, {}},
     {QLatin1StringView("edmax"), Job::EdMax, kEdMaxTask, QLatin1StringView("[--memo N] [OUTPUT]"),
@@ -75,7 +75,7 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({store, help, version});
     QStringList valueOptions{store.names().constFirst()};
-    for (const JobSpec& job : kJobs)
+    for (const CommandJob& job : kJobs)
         if (!job.layoutOption.isEmpty()) {
             parser.addOption(QCommandLineOption(job.layoutOption, QString(), QStringLiteral("N")));
             valueOptions << job.layoutOption;
@@ -105,8 +105,8 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     if (rest.isEmpty())
         return wrong(QStringLiteral("コマンドが指定されていません。"));
     const QString name = rest.takeFirst();
-    const JobSpec* job =
-        std::find_if(std::begin(kJobs), std::end(kJobs), [&](const JobSpec& spec) { return name == spec.command; });
+    const CommandJob* job = std::find_if(std::begin(kJobs), std::end(kJobs),
+                                         [&](const CommandJob& entry) { return name == entry.command; });
     if (job == std::end(kJobs))
         return wrong(QStringLiteral("知らないコマンドです: ") + name);
 
@@ -116,7 +116,7 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     if (parser.isSet(store) && parser.value(store).isEmpty())
         return wrong(QStringLiteral("--store に空の文字列が指定されています。"));
     command.storePath = parser.isSet(store) ? parser.value(store) : paths.store();
-    for (const JobSpec& other : kJobs)
+    for (const CommandJob& other : kJobs)
         if (&other != job && !other.layoutOption.isEmpty() && parser.isSet(other.layoutOption))
             return wrong(QStringLiteral("--%1 は %2 にだけ指定できます。").arg(other.layoutOption, other.command));
     if (command.job == Job::Import) {
@@ -150,7 +150,7 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
 QString usageText()
 {
     QString text = QStringLiteral("使い方:\n  %1メインメニューを開きます\n").arg(u"paluksen"_qs, -43);
-    for (const JobSpec& job : kJobs) {
+    for (const CommandJob& job : kJobs) {
         const QString note = job.job == Job::Import
                                  ? QStringLiteral("今までのデータは置き換わります")
                                  : QStringLiteral("既定: プログラムのフォルダの ") + job.names.fileName;
@@ -168,14 +168,14 @@ QString helpText()
     QString text = programVersionText() + QStringLiteral("\n\n") + usageText() +
                    QStringLiteral("\nオプション:\n"
                                   "  --store FILE   アドレス帳データベース（既定: プログラムと同じフォルダのもの）\n");
-    for (const JobSpec& job : kJobs)
+    for (const CommandJob& job : kJobs)
         if (!job.layoutOption.isEmpty())
             text += QStringLiteral("  %1%2（%3、既定 1）\n")
                         .arg(QStringLiteral("--%1 N").arg(job.layoutOption), -15)
                         .arg(*job.layoutsCaption, job.command);
     text += QStringLiteral("  --help         この説明を表示します\n"
                            "  --version      バージョンを表示します\n");
-    for (const JobSpec& job : kJobs) {
+    for (const CommandJob& job : kJobs) {
         if (job.layoutOption.isEmpty())
             continue;
         text += QStringLiteral("\n%1（--%2 N）:\n").arg(*job.layoutsCaption, job.layoutOption);

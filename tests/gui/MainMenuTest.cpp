@@ -134,14 +134,15 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     const QDir dir(store.dir());
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
-    for (const auto& [executable, failure] : {std::pair{u"missing"_qs, u"エラー番号：14"_qs}, std::pair{u"broken"_qs, u"エラー番号：26"_qs}}) {
+    writeFile(dir.filePath(u"empty.mdb"_qs), QByteArray()); // a database without the tables
+    for (const auto& [executable, failure] : {std::pair{u"missing"_qs, u"エラー番号：14"_qs}, std::pair{u"broken"_qs, u"エラー番号：26"_qs}, std::pair{u"empty"_qs, u"エラー番号：1"_qs}}) {
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
         EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
         const QString path = dir.filePath(executable + u".mdb"_qs);
         EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({failure, QDir::toNativeSeparators(path)}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
-        EXPECT_EQ(QFile::exists(path), executable == u"broken"); // opening never creates the store
+        EXPECT_EQ(QFile::exists(path), executable != u"missing"); // opening never creates the store
     }
     ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));
@@ -151,6 +152,9 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     ASSERT_TRUE(program && quiet.messages.isEmpty() && program->mainWindow().isVisible());
     EXPECT_EQ(QDir::currentPath(), dir.canonicalPath());
     EXPECT_EQ(program->paths().help(), dir.filePath(u"renamed.hlp"_qs));
+    child<QPushButton>(&program->mainWindow(), u"Command2"_qs)->click(); // its buttons open the task windows
+    ASSERT_TRUE(shown(u"PalukF02"_qs));
+    shown(u"PalukF02"_qs)->close();
     program->mainWindow().close();
     QDir::setCurrent(startedIn); // the test data's paths are on that drive under Wine, and a temporary folder is not
 }

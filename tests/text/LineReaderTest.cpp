@@ -1,4 +1,5 @@
 #include "text/LineReader.h"
+#include "base/Failure.h"
 #include "support/TestStore.h"
 #include "text/Cp932.h"
 
@@ -48,6 +49,10 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         {"label line only Japanese", u"Bob\r\n電子メール アドレス :\r\n"_qs.toUtf8(), {}, TextEncoding::Utf8, {"Bob", u"電子メール アドレス :"_qs}},
         {"José beside Japanese", u"José\r\n山田"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"José"_qs, u"山田"_qs}},
         {"UTF-8 that cannot be code page 932", u"À la carte"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"À la carte"_qs}},
+        // Each end of the Japanese ranges; the bytes are code page 932 too.
+        {"UTF-8 of the last katakana", u"ヿ"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"ヿ"_qs}},
+        {"UTF-8 under the first high surrogate of the ideographs' plane", QString::fromUcs4(U"\U00020040").toUtf8(), {}, TextEncoding::Utf8, {QString::fromUcs4(U"\U00020040")}},
+        {"UTF-8 under its last high surrogate", QString::fromUcs4(U"\U0002FC21").toUtf8(), {}, TextEncoding::Utf8, {QString::fromUcs4(U"\U0002FC21")}},
         {"UTF-8 with a lead byte before a space", u"Á B"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"Á B"_qs}},
         {"Latin UTF-8 that is also code page 932", u"Straße"_qs.toUtf8(), {}, TextEncoding::Cp932, {u"Straﾃ歹"_qs}},
         {"UTF-8 spoilt near the end", u"山田\r\n"_qs.toUtf8().repeated(5000) + cp932::encode(u"鈴木"), {}, TextEncoding::Cp932, QStringList(5000, u"螻ｱ逕ｰ"_qs) << u"鈴木"_qs},
@@ -82,6 +87,15 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         EXPECT_EQ(reader->encoding(), c.encoding) << c.what;
         EXPECT_EQ(lines, c.lines) << c.what;
     }
+    // A NUL refuses the file wherever it stands, first in a piece too.
+    writeFile(dir.filePath(u"nul.txt"_qs), QByteArray("\0A", 2));
+    EXPECT_THROW(
+        {
+            LineReader reader(dir.filePath(u"nul.txt"_qs));
+            while (!reader.atEnd())
+                reader.readLine();
+        },
+        FileFailure);
 }
 
 } // namespace

@@ -88,8 +88,8 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         EXPECT_EQ(lines, c.lines) << c.what;
     }
     // A NUL refuses the file wherever it stands, first in a piece too.
-    writeFile(dir.filePath(u"nul.txt"_qs), QByteArray("\0A", 2));
-    EXPECT_THROW(LineReader(dir.filePath(u"nul.txt"_qs)).readLine(), FileFailure);
+    writeFile(dir.filePath(u"binary.txt"_qs), QByteArray("\0A", 2));
+    EXPECT_THROW(LineReader(dir.filePath(u"binary.txt"_qs)).readLine(), FileFailure);
 }
 
 } // namespace

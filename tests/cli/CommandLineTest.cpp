@@ -115,6 +115,8 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
     QProcess reader;
     reader.setStandardOutputFile(file("from-pipe.txt"));
     reader.start(u"cat"_qs, {file("pipe")});
+    EXPECT_TRUE(run({}).err.startsWith(u"paluksen: 画面が見つかりません"_qs)); // the windows without a display: one line
+    EXPECT_TRUE(run({"csv", "-"}, u"/dev/full"_qs).err.contains(u"\n標準出力\n"_qs));
 #endif
     const QString kept = u"今までのデータはそのまま残っています。\n"_qs;
     const QString clash = u"出力ファイルがアドレス帳データベースと同じファイルです: "_qs;

@@ -167,13 +167,10 @@ QString layoutOf(QWidget& window, const QString& dir)
     auto line = [&](const QWidget* w, QString text) {
         const QRect r = w == &window ? QRect(QPoint(), w->size()) : w->geometry();
         text = QDir::fromNativeSeparators(text.remove(QChar(0x200B))).replace(dir, u"<dir>"_qs).replace(u'\n', u"\\n"_qs);
-        QString row = QStringLiteral("%1 %2 \"%3\" %4,%5 %6x%7 %8 %9pt%10")
+        const QString place = QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        QString row = QStringLiteral("%1 %2 \"%3\" %4 %5 %6pt%7")
                           .arg(w->objectName(), w == &window ? u"window"_qs : QString::fromLatin1(w->metaObject()->className()), text)
-                          .arg(r.x())
-                          .arg(r.y())
-                          .arg(r.width())
-                          .arg(r.height())
-                          .arg(w->isHidden() ? u"hidden"_qs : u"shown"_qs)
+                          .arg(place, w->isHidden() ? u"hidden"_qs : u"shown"_qs)
                           .arg(w->font().pointSizeF())
                           .arg(w->font().bold() ? u" bold"_qs : QString());
         if (const auto* label = qobject_cast<const QLabel*>(w))

@@ -32,6 +32,7 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         // file holds a CR anywhere; in a file without one a line ends at LF.
         {"line ends", "A\rB\r\n\r\nC\nD\r\r\nE", TextEncoding::Cp932, TextEncoding::Cp932, {"A", "B", "", "C\nD", "", "E"}},
         {"a CR far behind", "C\nD" + QByteArray(kPiece, 'x') + "\r", {}, TextEncoding::Cp932, {"C\nD" + QString(kPiece, u'x')}},
+        {"an LF after a CR LF is text", "A\r\n\nB\r", {}, TextEncoding::Cp932, {"A", "\nB"}},
         {"LF line ends", "A\n\nB\n", {}, TextEncoding::Cp932, {"A", "", "B"}},
         {"UTF-16 LF line ends, 0D inside a unit", utf16le(u"\u0D0A\nB"_qs), {}, TextEncoding::Utf16LE, {u"\u0D0A"_qs, "B"}},
         {"empty", "", TextEncoding::Cp932, TextEncoding::Cp932, {}},
@@ -54,7 +55,7 @@ TEST(LineReader, LineEndsEncodingsAndBrokenCharacters)
         {"UTF-8 under the first high surrogate of the ideographs' plane", QString::fromUcs4(U"\U00020040").toUtf8(), {}, TextEncoding::Utf8, {QString::fromUcs4(U"\U00020040")}},
         {"UTF-8 under its last high surrogate", QString::fromUcs4(U"\U0002FC21").toUtf8(), {}, TextEncoding::Utf8, {QString::fromUcs4(U"\U0002FC21")}},
         {"UTF-8 with a lead byte before a space", u"Á B"_qs.toUtf8(), {}, TextEncoding::Utf8, {u"Á B"_qs}},
-        {"Latin UTF-8 that is also code page 932", u"Straße"_qs.toUtf8(), {}, TextEncoding::Cp932, {u"Straﾃ歹"_qs}},
+        {"Latin UTF-8 that is also code page 932", u"1 Straße"_qs.toUtf8(), {}, TextEncoding::Cp932, {u"1 Straﾃ歹"_qs}},
         {"UTF-8 spoilt near the end", u"山田\r\n"_qs.toUtf8().repeated(5000) + cp932::encode(u"鈴木"), {}, TextEncoding::Cp932, QStringList(5000, u"螻ｱ逕ｰ"_qs) << u"鈴木"_qs},
         // Adjacent literals keep a hex escape from running on into the next character.
         // clang-format off

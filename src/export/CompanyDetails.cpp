@@ -3,11 +3,11 @@
 
 namespace paluksen {
 
-void appendCompanyDetails(QString& line, const CompanyDetails& details, const store::Cursor& row)
+void appendCompanyDetails(QString& line, const CompanyDetails& details, const store::Cursor& row, FieldValue value)
 {
-    line += row.text(store::sql::kCompany);
-    const QString department = details.department ? row.text(store::sql::kDepartment) : QString();
-    const QString title = details.title ? row.text(store::sql::kTitle) : QString();
+    line += value(row.text(store::sql::kCompany));
+    const QString department = details.department ? value(row.text(store::sql::kDepartment)) : QString();
+    const QString title = details.title ? value(row.text(store::sql::kTitle)) : QString();
     if (details.separator == CompanyDetails::Separator::Tab) {
         if (details.department)
             line += u'\t' + department;

@@ -9,7 +9,7 @@ constexpr QChar kTab = u'\t';
 void writeGroupRecords(store::Connection& store, LineWriter& out)
 {
     for (store::Cursor groups(store, store::sql::kGroupNames); !groups.atEnd(); groups.next()) {
-        out.writeLine(groups.text(0));
+        out.writeLine(edMaxFieldValue(groups.text(0)));
         out.writeLine(u"\t");
         out.writeLine(u"");
     }
@@ -20,17 +20,17 @@ void writeAddressRecords(store::Connection& store, LineWriter& out, const std::o
     QString line; // reused, so a long run does not allocate a line per row
     for (store::Cursor rows(store, store::sql::kOutputSorted); !rows.atEnd(); rows.next()) {
         line.truncate(0);
-        line += rows.text(store::sql::kName);
+        line += edMaxFieldValue(rows.text(store::sql::kName));
         line += kTab;
         line += kTab;
-        line += rows.text(store::sql::kGroup);
+        line += edMaxFieldValue(rows.text(store::sql::kGroup));
         out.writeLine(line);
 
-        out.writeLine(rows.text(store::sql::kAddress));
+        out.writeLine(edMaxFieldValue(rows.text(store::sql::kAddress)));
 
         line.truncate(0);
         if (memo)
-            appendCompanyDetails(line, *memo, rows);
+            appendCompanyDetails(line, *memo, rows, edMaxFieldValue);
         out.writeLine(line);
     }
 }

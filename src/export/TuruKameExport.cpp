@@ -21,14 +21,14 @@ private:
     void writeEntryLine(const store::Cursor& row)
     {
         line_.truncate(0);
-        line_ += row.text(store::sql::kName);
+        line_ += turuKameFieldValue(row.text(store::sql::kName));
         line_ += u',';
-        line_ += row.text(store::sql::kAddress);
+        line_ += turuKameFieldValue(row.text(store::sql::kAddress));
         line_ += u',';
         line_ += today_.text();
         if (remarks_) {
             line_ += u',';
-            appendCompanyDetails(line_, *remarks_, row);
+            appendCompanyDetails(line_, *remarks_, row, turuKameFieldValue);
         }
         out_.writeLine(line_);
     }
@@ -58,7 +58,7 @@ void exportTuruKame(store::Connection& store, const OutputTarget& target, Remark
     std::optional<store::Cursor> members;
     for (store::Cursor groups(store, store::sql::kGroupNames); !groups.atEnd(); groups.next()) {
         const QString name = groups.text(0);
-        out.writeLine(QString(QStringLiteral("G1 ") + name));
+        out.writeLine(QString(QStringLiteral("G1 ") + turuKameFieldValue(name)));
         // Bound as text even when Null was read, so a Null name lists the empty-named group's
         // rows rather than none.
         if (members)

@@ -6,7 +6,7 @@ INSERT INTO アドレス情報 VALUES
   ('佐藤花子', 'hanako@example.jp', NULL, NULL, NULL),
   ('鈴木一郎', 'ichiro@example.jp', '', '', ''),
   ('Smith, John', 'john@example.com', 'ACME "West", Inc.', ' ', ''),
-  ('高橋', 'takahashi@example.jp', '高橋工業', '', '社長'),
+  ('高橋', 'takahashi@example.jp', '高橋' || char(9) || '工業', '', '社長'),
   ('田中', 'tanaka@example.jp', '', '総務部', ''),
   ('伊藤', 'itou@example.jp', '', '', '課長'),
   ('渡辺', NULL, '渡辺建設', NULL, NULL),

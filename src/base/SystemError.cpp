@@ -1,7 +1,6 @@
 #include "base/SystemError.h"
 
 #include <cerrno>
-#include <cstring>
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -47,48 +46,42 @@ int lastSystemError()
     return errno;
 }
 
+// One row for each number a file or the store can meet; no English words reach the user.
+constexpr struct {
+    int number;
+    const char16_t* words;
+} kSystemErrorWords[] = {
+    {EPERM, u"アクセスが拒否されました。"},
+    {EACCES, u"アクセスが拒否されました。"},
+    {ENOENT, u"ファイルまたはフォルダが見つかりません。"},
+    {ENOTDIR, u"パスの途中にフォルダでないものがあります。"},
+    {EISDIR, u"ファイルではなくフォルダです。"},
+    {ENAMETOOLONG, u"ファイル名が長すぎます。"},
+    {ELOOP, u"シンボリックリンクが循環しています。"},
+    {EROFS, u"読み取り専用の場所です。"},
+    {ETXTBSY, u"ファイルは使用中です。"},
+    {EBUSY, u"ファイルは使用中です。"},
+    {ENOSPC, u"ディスクの空き容量が足りません。"},
+    {EDQUOT, u"ディスクの使用量の上限に達しました。"},
+    {EFBIG, u"ファイルが大きすぎます。"},
+    {EIO, u"ディスクの読み書きに失敗しました。"},
+    {EPIPE, u"書き込み先が閉じられています。"},
+    {EBADF, u"ファイルが開かれていません。"},
+    {EINVAL, u"ファイルの操作が正しくありません。"},
+    {EAGAIN, u"ファイルは一時的に使用できません。"},
+    {EMFILE, u"開いているファイルが多すぎます。"},
+    {ENFILE, u"開いているファイルが多すぎます。"},
+    {ENOMEM, u"メモリが不足しています。"},
+    {ENXIO, u"書き込み先の装置がありません。"},
+    {ENODEV, u"書き込み先の装置がありません。"},
+};
+
 QString systemErrorText(int number)
 {
-    switch (number) {
-    case ENOENT:
-        return QStringLiteral("ファイルまたはフォルダが見つかりません。");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("アクセスが拒否されました。");
-    case EISDIR:
-        return QStringLiteral("ファイルではなくフォルダです。");
-    case ENOTDIR:
-        return QStringLiteral("パスの途中にフォルダでないものがあります。");
-    case ENOSPC:
-        return QStringLiteral("ディスクの空き容量が足りません。");
-    case EDQUOT:
-        return QStringLiteral("ディスクの使用量の上限に達しました。");
-    case EFBIG:
-        return QStringLiteral("ファイルが大きすぎます。");
-    case EROFS:
-        return QStringLiteral("読み取り専用の場所です。");
-    case ENAMETOOLONG:
-        return QStringLiteral("ファイル名が長すぎます。");
-    case ELOOP:
-        return QStringLiteral("シンボリックリンクが循環しています。");
-    case EBUSY:
-    case ETXTBSY:
-        return QStringLiteral("ファイルは使用中です。");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("開いているファイルが多すぎます。");
-    case ENXIO:
-    case ENODEV:
-        return QStringLiteral("書き込み先の装置がありません。");
-    case EPIPE:
-        return QStringLiteral("書き込み先が閉じられています。");
-    case EIO:
-        return QStringLiteral("ディスクの読み書きに失敗しました。");
-    case ENOMEM:
-        return QStringLiteral("メモリが不足しています。");
-    default:
-        return QString::fromLocal8Bit(std::strerror(number));
-    }
+    for (const auto& row : kSystemErrorWords)
+        if (row.number == number)
+            return QString::fromUtf16(row.words);
+    return QStringLiteral("システムエラーが発生しました。");
 }
 
 #endif

@@ -9,8 +9,8 @@ namespace paluksen {
 void clearSystemError();
 int lastSystemError();
 
-// The system's failure in the user's words: Japanese for the failures a user meets with files
-// (missing, refused, full, in use ...), and the system's own words for the rare rest.
+// The system's failure in the user's words, always Japanese: a sentence of its own for each failure
+// a user meets with files (missing, refused, full, in use ...), a general one for the rare rest.
 QString systemErrorText(int number);
 
 } // namespace paluksen

@@ -1,10 +1,10 @@
 // Code page 932 through glibc's iconv, whose "CP932" table decodes every code as Windows does
 // (Qt's and ICU's converters differ on the control bytes and on U+301C / U+FF5E).
 #include "base/Failure.h"
+#include "base/SystemError.h"
 #include "text/Cp932.h"
 
 #include <cerrno>
-#include <cstring>
 #include <iconv.h>
 #include <vector>
 
@@ -18,8 +18,7 @@ iconv_t openConverter(const char* to, const char* from)
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         const int error = errno;
-        throw FileFailure(error, QStringLiteral("文字コード変換（CP932）を利用できません。"),
-                          QString::fromLocal8Bit(std::strerror(error)));
+        throw FileFailure(error, QStringLiteral("文字コード変換（CP932）を利用できません。"), systemErrorText(error));
     }
     return cd;
 }

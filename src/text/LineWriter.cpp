@@ -36,13 +36,15 @@ void LineWriter::openFile(const QString& path)
     clearSystemError();
     if (replacement_.open(QIODevice::WriteOnly))
         return;
+    // The temporary file's refusal is the cause to tell: the checks below would replace its number.
+    const int number = lastSystemError();
     // A shared installation may keep the folder read-only and leave the output files writable:
     // there the existing file is rewritten in place, since no temporary file can stand beside it.
     if (target.isFile()) {
         openInPlace(path);
         return;
     }
-    fail(QStringLiteral("出力ファイルを作成できませんでした。"));
+    fail(QStringLiteral("出力ファイルを作成できませんでした。"), number);
 }
 
 void LineWriter::openInPlace(const QString& path)
@@ -108,7 +110,11 @@ void LineWriter::commit()
 
 void LineWriter::fail(const QString& description)
 {
-    const int number = lastSystemError(); // before cancelling calls the system again
+    fail(description, lastSystemError()); // before cancelling calls the system again
+}
+
+void LineWriter::fail(const QString& description, int number)
+{
     if (replacement_.isOpen())
         replacement_.cancelWriting();
     throwFileFailure(description, *device_, number, shownName_);

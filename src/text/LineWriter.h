@@ -43,6 +43,7 @@ private:
     void openInPlace(const QString& path);
     void flushBuffer();
     [[noreturn]] void fail(const QString& description);
+    [[noreturn]] void fail(const QString& description, int systemNumber);
 
     QSaveFile replacement_;
     QFile inPlace_;

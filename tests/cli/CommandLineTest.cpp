@@ -117,6 +117,13 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
     reader.start(u"cat"_qs, {file("pipe")});
     EXPECT_TRUE(run({}).err.startsWith(u"paluksen: 画面が見つかりません"_qs)); // the windows without a display: one line
     EXPECT_TRUE(run({"csv", "-"}, u"/dev/full"_qs).err.contains(u"\n標準出力\n"_qs));
+    // Standard output closed: no file opened later takes its number, and the write fails as on a
+    // closed descriptor, in Japanese words.
+    QProcess closed;
+    closed.start(u"sh"_qs, {u"-c"_qs, u"exec \"$0\" csv - >&-"_qs, file(QFileInfo(QStringLiteral(PALUKSEN_EXE)).fileName())});
+    EXPECT_TRUE(closed.waitForFinished(60000) && closed.exitCode() == 1);
+    EXPECT_EQ(QString::fromLocal8Bit(closed.readAllStandardError()),
+              u"エラー番号：%1\n出力ファイルに書き込めませんでした。\n標準出力\nファイルが開かれていません。\n"_qs.arg(EBADF));
 #endif
     const QString kept = u"今までのデータはそのまま残っています。\n"_qs;
     const QString clash = u"出力ファイルがアドレス帳データベースと同じファイルです: "_qs;

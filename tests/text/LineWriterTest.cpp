@@ -50,22 +50,28 @@ TEST(LineWriterDeathTest, ReadOnlyFolderIsWrittenInPlaceAndEveryFailedWriteIsSee
     const QString target = dir.filePath(u"AdrBook.txt"_qs);
     writeFile(target, "earlier\r\n");
     ASSERT_TRUE(chmod(QFile::encodeName(target), 0666) == 0 && chmod(QFile::encodeName(dir.path()), 0555) == 0);
-    const auto write = [&](const QString& line) {
-        LineWriter writer(OutputTarget::file(target));
+    const auto write = [&](const QString& line, const QString& path) {
+        LineWriter writer(OutputTarget::file(path));
         writer.writeLine(line);
         writer.commit();
     };
     const auto asTheUser = [&] { // gives the exit code of the process it runs in
         if (nobody && (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
             return 2;
-        write(u"山田"_qs);
+        write(u"山田"_qs, target);
         if (readFile(target) != "\x8e\x52\x93\x63\r\n")
             return 3;
+        try { // no earlier file: the refused temporary file is the cause, not the missing target
+            write(u"山田"_qs, dir.filePath(u"new.adr"_qs));
+        } catch (const FileFailure& failure) {
+            if (failure.number() != EACCES || !failure.detail().endsWith(u"アクセスが拒否されました。"_qs))
+                return 6;
+        }
         const rlimit small{100, 100};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
         try {
-            write(QString(200, u'x'));
+            write(QString(200, u'x'), target);
         } catch (const FileFailure& failure) {
             return failure.number() == EFBIG ? 0 : 4;
         }

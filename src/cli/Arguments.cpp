@@ -1,4 +1,5 @@
 #include "cli/Arguments.h"
+#include "base/ProgramOutputFiles.h"
 #include "base/ProgramVersion.h"
 #include "base/SameFile.h"
 #include "base/TaskNames.h"
@@ -123,6 +124,7 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
         if (rest.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）が指定されていません。"));
         command.listingPath = rest.takeFirst();
+        command.programOutputs = programOutputFiles(paths);
         if (command.listingPath.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
     } else {

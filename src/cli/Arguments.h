@@ -15,9 +15,10 @@ enum class Job { Import, Csv, EdMax, TuruKame };
 struct Command {
     Job job = Job::Csv;
     QString storePath;
-    QString listingPath; // import only
-    OutputTarget output; // exports only
-    int layout = 0;      // the place in the job's layout list: a MemoLayout or a RemarksLayout
+    QString listingPath;        // import only
+    QStringList programOutputs; // import only: never a listing
+    OutputTarget output;        // exports only
+    int layout = 0;             // the place in the job's layout list: a MemoLayout or a RemarksLayout
 };
 
 struct Arguments {

@@ -15,7 +15,7 @@ Outcome runCommand(const Command& command)
     store::Connection store = store::openAddressStore(command.storePath);
     switch (command.job) {
     case Job::Import: {
-        const ParseResult result = importListing(store, command.listingPath);
+        const ParseResult result = importListing(store, command.listingPath, command.programOutputs);
         return {result.outcome == ParseOutcome::Completed ? kSuccess : kNoRecords, importOutcomeText(result)};
     }
     case Job::Csv:

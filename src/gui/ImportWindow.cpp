@@ -1,4 +1,5 @@
 #include "gui/ImportWindow.h"
+#include "base/ProgramOutputFiles.h"
 #include "import/ImportOutcome.h"
 #include "import/ListingImport.h"
 
@@ -29,10 +30,11 @@ void ImportWindow::run()
         return;
     }
 
-    const ParseResult result = importListing(context_.store, path, [&](ImportStage stage) {
-        setStatus(stage == ImportStage::Clearing ? QStringLiteral("データクリア")
-                                                 : shownPath(path) + QStringLiteral("\nから読み込み"));
-    });
+    const ParseResult result =
+        importListing(context_.store, path, programOutputFiles(context_.paths), [&](ImportStage stage) {
+            setStatus(stage == ImportStage::Clearing ? QStringLiteral("データクリア")
+                                                     : shownPath(path) + QStringLiteral("\nから読み込み"));
+        });
     tellOutcome(result);
     close();
 }

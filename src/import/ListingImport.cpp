@@ -1,6 +1,11 @@
 #include "import/ListingImport.h"
+#include "base/Failure.h"
+#include "base/SameFile.h"
 #include "store/AddressStore.h"
 #include "text/LineReader.h"
+
+#include <QDir>
+#include <cerrno>
 
 namespace paluksen {
 namespace {
@@ -37,8 +42,14 @@ private:
 
 } // namespace
 
-ParseResult importListing(store::Connection& store, const QString& path, const ShowImportStage& showStage)
+ParseResult importListing(store::Connection& store, const QString& path, const QStringList& programOutputs,
+                          const ShowImportStage& showStage)
 {
+    for (const QString& output : programOutputs)
+        if (sameFile(path, output))
+            throw FileFailure(EINVAL, QStringLiteral("このプログラムが出力したファイルは取り込めません。"),
+                              QDir::toNativeSeparators(path) +
+                                  QStringLiteral("\nアドレス一覧のテキストファイルを指定してください。"));
     const auto show = [&](ImportStage stage) {
         if (showStage)
             showStage(stage);

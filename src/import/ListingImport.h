@@ -4,6 +4,7 @@
 #include "store/Sqlite.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace paluksen {
@@ -16,7 +17,9 @@ using ShowImportStage = std::function<void(ImportStage)>;
 // appended belong to one transaction, committed only when the listing held records. A listing
 // that cannot be read, is no text, holds no records or only one line, a full disk or a store held
 // by another program leaves the earlier content whole. The file's encoding and line ends are
-// decided before the store is touched.
-ParseResult importListing(store::Connection& store, const QString& path, const ShowImportStage& showStage = {});
+// decided before the store is touched. A listing that is one of `programOutputs` (the program's
+// own export, picked by mistake from the folder they share) is refused before that.
+ParseResult importListing(store::Connection& store, const QString& path, const QStringList& programOutputs = {},
+                          const ShowImportStage& showStage = {});
 
 } // namespace paluksen

@@ -95,8 +95,10 @@ public:
         if (lines_.atEnd())
             return {ParseOutcome::OneLine, count_};
         for (;;) {
+            // Blank lines alone hold no entry, however many: not the one empty-named person
+            // they would parse to.
             if (lines_.atEnd())
-                return {ParseOutcome::Completed, count_};
+                return {anyText_ ? ParseOutcome::Completed : ParseOutcome::NoLines, count_};
             QString second = read();
             if (second.isEmpty())
                 addresses_.append(
@@ -117,6 +119,7 @@ private:
     {
         ++count_;
         QString line = lines_.readLine();
+        anyText_ = anyText_ || !line.isEmpty();
         return line.isNull() ? QStringLiteral("") : line;
     }
 
@@ -147,6 +150,7 @@ private:
     AddressSink& addresses_;
     GroupSink& groups_;
     qint64 count_ = 0;
+    bool anyText_ = false;
 };
 
 } // namespace

@@ -90,7 +90,9 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
 {
     writeFile(file("empty.txt"), "");
     writeFile(file("one.txt"), "Yamada Taro\r\n");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PALUKSEN_EXAMPLES "/sample-listing.txt"), file("sample.txt")));
+    writeFile(file("blank.txt"), "\r\n\r\n\r\n");
+    for (const char* name : {"sample.txt", "AdrBook.txt"}) // a listing where the program's own output would be
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PALUKSEN_EXAMPLES "/sample-listing.txt"), file(name)));
     ASSERT_TRUE(QFile::copy(store_.path(), file("broken.mdb")));
     // The persons lose their company: the group records are written before the export fails.
     store::Connection::openExisting(file("broken.mdb"))
@@ -138,6 +140,8 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         {"row.mdb", {"import", "sample.txt"}, 0, u" 36 行のデータを読み込みました。\n"_qs, "11 rows, 3 indexes"},
         {"row.mdb", {"import", "empty.txt"}, 3, u"入力レコードがありませんでした。\n"_qs + kept, nullptr},
         {"row.mdb", {"import", "one.txt"}, 3, u"入力レコードが1件しかありませんでした。\n"_qs + kept, nullptr},
+        {"row.mdb", {"import", "blank.txt"}, 3, u"入力レコードがありませんでした。\n"_qs + kept, nullptr},
+        {"row.mdb", {"import", "sub/../AdrBook.txt"}, 1, u"エラー番号：%1\nこのプログラムが出力したファイルは取り込めません。\nsub/../AdrBook.txt\nアドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EINVAL), nullptr},
         {"row.mdb", {"import", "row.mdb"}, 1, // no text: the store itself
          u"エラー番号：%1\n入力ファイルはテキストファイルではありません。\nrow.mdb\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EILSEQ),
          nullptr},

@@ -67,6 +67,7 @@ ParseResult importListing(store::Connection& store, const QString& path, const Q
     if (result.outcome == ParseOutcome::Completed) {
         indexes.restore();
         transaction.commit();
+        compactIfMostlyFree(store);
     }
     return result;
 }

@@ -66,6 +66,18 @@ void IndexesSetAside::restore()
     connection_.execute(QStringLiteral("PRAGMA cache_size = ") + cacheSize);
 }
 
+void compactIfMostlyFree(Connection& connection)
+{
+    const qint64 pages = Cursor(connection, u"PRAGMA page_count").text(0).toLongLong();
+    const qint64 freePages = Cursor(connection, u"PRAGMA freelist_count").text(0).toLongLong();
+    if (freePages * 2 <= pages)
+        return;
+    try {
+        connection.execute(QStringLiteral("VACUUM"));
+    } catch (const StoreFailure&) {
+    }
+}
+
 void createSchema(Connection& connection, const QString& schemaSql)
 {
     connection.execute(schemaSql);

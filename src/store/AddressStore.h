@@ -85,6 +85,12 @@ private:
     QStringList definitions_;
 };
 
+// Gives the file's free pages back to the disk where they are more than half of it, as after a
+// large listing was replaced by a small one; outside any transaction. The engine rebuilds the
+// store through its journal, so a run killed meanwhile leaves it as it was. A store that cannot be
+// rebuilt now (a full disk) keeps its free pages for the next import: its content is whole.
+void compactIfMostlyFree(Connection& connection);
+
 // Creates the tables, the view and the indexes in an empty database.
 void createSchema(Connection& connection, const QString& schemaSql);
 

@@ -85,7 +85,8 @@ TEST_F(TaskWindowsTest, ImportAnswersAndOutcomes)
 TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
 {
     const QString good = path(u"good.txt"_qs);
-    writeFile(good, cp932::encode(kListing));
+    for (const QString& listing : {good, path(u"PalukF02.txt"_qs)}) // a listing where the CSV file would be
+        writeFile(listing, cp932::encode(kListing));
     writeFile(path(u"large.txt"_qs), cp932::encode(kListing).repeated(2500));
     writeFile(path(u"binary.txt"_qs), cp932::encode(kListing).repeated(2500) + '\0'); // rows are in before the NUL
     ASSERT_TRUE(QDir(store_.dir()).mkdir(u"folder.txt"_qs));
@@ -98,6 +99,8 @@ TEST_F(TaskWindowsTest, ImportFailureAfterClearingKeepsTheEarlierContent)
         QString told;
     } cases[] = {
         {u"folder.txt"_qs, [] {}, [] {}, report(EISDIR, u"入力ファイルを開けませんでした。"_qs, path(u"folder.txt"_qs), u"ファイルではなくフォルダです。"_qs)},
+        {u"PalukF02.txt"_qs, [] {}, [] {},
+         report(EINVAL, u"このプログラムが出力したファイルは取り込めません。"_qs, path(u"PalukF02.txt"_qs), u"アドレス一覧のテキストファイルを指定してください。"_qs)},
         {u"gone.txt"_qs, [] {}, [] {}, report(kMissingFile.number, u"入力ファイルを開けませんでした。"_qs, path(u"gone.txt"_qs), kMissingFile.words)},
         {u"binary.txt"_qs, [] {}, [] {},
          report(EILSEQ, u"入力ファイルはテキストファイルではありません。"_qs, path(u"binary.txt"_qs),

@@ -44,12 +44,14 @@ struct Recorder : AddressSink, GroupSink {
     Rows addresses, memberships;
 };
 
-// What the bytes alone tell of a file: its lines and whether it holds U+0000. A file holding a CR
-// ends its lines at CR LF or a lone CR, one without at LF; whatever follows the last end (half a
-// code unit included) is one more line. CR, LF and U+0000 are one code unit in every encoding the
-// reader knows, and a broken character never swallows one, so no decoder is needed.
+// What the bytes alone tell of a file: its lines, whether one is not blank and whether it holds
+// U+0000. A file holding a CR ends its lines at CR LF or a lone CR, one without at LF; whatever
+// follows the last end (half a code unit included) is one more line. CR, LF and U+0000 are one
+// code unit in every encoding the reader knows, and a broken character never swallows one, so no
+// decoder is needed.
 struct Shape {
     qint64 lines;
+    bool text;
     bool nul;
 };
 Shape shapeOf(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
@@ -65,17 +67,19 @@ Shape shapeOf(QByteArrayView bytes, TextEncoding encoding, bool markSkipped)
         units += wide && bytes[at + 1 - low] != 0 ? 'x' : bytes[at + low];
     const char end = units.contains('\r') ? '\r' : '\n';
     qint64 lines = 0;
-    bool open = false, afterCr = false;
+    bool open = false, afterCr = false, text = false;
     for (const char c : units) {
         open = !(c == end || (c == '\n' && afterCr));
+        text = text || open;
         lines += c == end;
         afterCr = c == '\r';
     }
-    return {lines + (open || at < bytes.size() ? 1 : 0), units.contains('\0')};
+    return {lines + (open || at < bytes.size() ? 1 : 0), text || at < bytes.size(), units.contains('\0')};
 }
 
-// Every line read, the outcome agreeing with the count, every value well-formed text; a file
-// holding U+0000 refused, and no other. None for a refused file.
+// Every line read, the outcome agreeing with the count and the blank lines, every value well-formed
+// text; a file holding U+0000 refused, and no other. None for a refused file, no rows for one the
+// import does not keep.
 std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes,
                                       std::optional<TextEncoding> forced = {})
 {
@@ -92,12 +96,16 @@ std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes,
     }
     require(!shape.nul, "a file holding U+0000 is refused");
     require(result.lineCount == shape.lines, "the parser reads every line the file holds");
-    require(result.outcome == (result.lineCount > 1 ? ParseOutcome::Completed : ParseOutcome(result.lineCount)),
-            "the outcome agrees with the number of lines");
+    require(result.outcome == (result.lineCount <= 1 ? ParseOutcome(result.lineCount)
+                               : shape.text          ? ParseOutcome::Completed
+                                                     : ParseOutcome::NoLines),
+            "the outcome agrees with the number of lines and their text");
     for (const Rows& table : {rows.addresses, rows.memberships})
         for (const auto& row : table)
             for (const store::NullableText& value : row)
                 require(!value || QStringView(*value).isValidUtf16(), "every value is well-formed text");
+    if (result.outcome != ParseOutcome::Completed)
+        return Recorder{};
     return rows;
 }
 

@@ -104,9 +104,7 @@ std::optional<Recorder> parseAndCheck(const QString& path, QByteArrayView bytes,
         for (const auto& row : table)
             for (const store::NullableText& value : row)
                 require(!value || QStringView(*value).isValidUtf16(), "every value is well-formed text");
-    if (result.outcome != ParseOutcome::Completed)
-        return Recorder{};
-    return rows;
+    return result.outcome == ParseOutcome::Completed ? rows : Recorder{};
 }
 
 #ifdef PALUKSEN_SCHEMA_SQL

@@ -119,8 +119,7 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
     reader.start(u"cat"_qs, {file("pipe")});
     EXPECT_TRUE(run({}).err.startsWith(u"paluksen: 画面が見つかりません"_qs)); // the windows without a display: one line
     EXPECT_TRUE(run({"csv", "-"}, u"/dev/full"_qs).err.contains(u"\n標準出力\n"_qs));
-    // Standard output closed: no file opened later takes its number, and the write fails as on a
-    // closed descriptor, in Japanese words.
+    // Standard output closed: no file opened later takes its number, and the write fails in Japanese.
     QProcess closed;
     closed.start(u"sh"_qs, {u"-c"_qs, u"exec \"$0\" csv - >&-"_qs, file(QFileInfo(QStringLiteral(PALUKSEN_EXE)).fileName())});
     EXPECT_TRUE(closed.waitForFinished(60000) && closed.exitCode() == 1);

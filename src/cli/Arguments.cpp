@@ -115,7 +115,9 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     command.job = job->job;
     if (parser.isSet(store) && parser.value(store).isEmpty())
         return wrong(QStringLiteral("--store に空の文字列が指定されています。"));
-    command.storePath = parser.isSet(store) ? parser.value(store) : paths.store();
+    command.paths = paths;
+    command.ownStore = !parser.isSet(store);
+    command.storePath = command.ownStore ? paths.store : parser.value(store);
     for (const CommandJob& other : kJobs)
         if (&other != job && !other.layoutOption.isEmpty() && parser.isSet(other.layoutOption))
             return wrong(QStringLiteral("--%1 は %2 にだけ指定できます。").arg(other.layoutOption, other.command));
@@ -126,7 +128,8 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
         if (command.listingPath.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
     } else {
-        const QString output = rest.isEmpty() ? paths.file(job->names.fileName) : rest.takeFirst();
+        command.ownOutput = rest.isEmpty();
+        const QString output = command.ownOutput ? paths.output(job->names.fileName) : rest.takeFirst();
         if (output.isEmpty())
             return wrong(QStringLiteral("出力ファイル（OUTPUT）に空の文字列が指定されています。"));
         if (output != u"-" && sameFile(output, command.storePath))

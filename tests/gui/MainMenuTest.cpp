@@ -56,7 +56,7 @@ TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndReturnOrEnterLoadATaskWin
     for (const auto modifiers : {Qt::KeyboardModifiers(), Qt::ShiftModifier | Qt::ControlModifier, Qt::KeyboardModifiers(Qt::AltModifier)})
         QTest::keyClick(focused, Qt::Key_F1, modifiers);
     QTest::keyClick(focused, Qt::Key_F2);
-    EXPECT_EQ(platform_.helpShown, QStringList(3, context_.paths.help()));
+    EXPECT_EQ(platform_.helpShown, QStringList(3, context_.paths.help));
     QTest::keyClick(focused, Qt::Key_Return); // keyboard users press every button with Return and Enter
     QPointer<QWidget> first = task(2);
     ASSERT_TRUE(first);
@@ -126,7 +126,8 @@ TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 }
 
 // The store is the one named after the executable, so a renamed copy keeps its own; one that
-// cannot be opened ends the program before any window, as does running out of memory.
+// cannot be opened ends the program before any window, saying how to start afresh, as does
+// running out of memory.
 TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
 {
     const QString startedIn = QDir::currentPath(); // the start moves into the program's folder
@@ -135,23 +136,30 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
     writeFile(dir.filePath(u"empty.mdb"_qs), QByteArray()); // a database without the tables
-    for (const auto& [executable, failure] : {std::pair{u"missing"_qs, u"エラー番号：14"_qs}, std::pair{u"broken"_qs, u"エラー番号：26"_qs}, std::pair{u"empty"_qs, u"エラー番号：1"_qs}}) {
+    const ProgramPaths::UserPlaces user{dir.filePath(u"user"_qs), dir.filePath(u"documents"_qs)};
+    const QString copyAgain = u"最初からやり直すには、配布時の %1.mdb をプログラムと同じフォルダにコピーしてください。"_qs;
+    const struct {
+        QString executable, number, reason, afresh;
+    } cases[] = {{u"missing"_qs, QStringLiteral("エラー番号：%1").arg(kMissingFile.number), kMissingFile.words, u"プログラムをインストールし直してください。"_qs},
+                 {u"broken"_qs, u"エラー番号：26"_qs, u"形式が正しくありません"_qs, copyAgain.arg(u"broken"_qs)},
+                 {u"empty"_qs, u"エラー番号：1"_qs, u"表「アドレス情報」がありません"_qs, copyAgain.arg(u"empty"_qs)}};
+    for (const auto& c : cases) {
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
-        EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
-        const QString path = dir.filePath(executable + u".mdb"_qs);
-        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({failure, QDir::toNativeSeparators(path)}));
+        EXPECT_EQ(Program::start(platform, ProgramPaths::fromExecutable(dir.filePath(c.executable), user)), nullptr);
+        const QString path = dir.filePath(c.executable + u".mdb"_qs);
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({c.number, QDir::toNativeSeparators(path), c.reason, c.afresh}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
-        EXPECT_EQ(QFile::exists(path), executable != u"missing"); // opening never creates the store
+        EXPECT_EQ(QFile::exists(path), c.executable != u"missing"); // opening never creates the store
     }
     ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));
     EXPECT_TRUE(platform.reportedFailure({u"メモリが不足しています。"_qs}));
     ScriptedPlatform quiet;
-    const auto program = Program::start(quiet, dir.filePath(u"renamed"_qs));
+    const auto program = Program::start(quiet, ProgramPaths::fromExecutable(dir.filePath(u"renamed"_qs), user));
     ASSERT_TRUE(program && quiet.messages.isEmpty() && program->mainWindow().isVisible());
     EXPECT_EQ(QDir::currentPath(), dir.canonicalPath());
-    EXPECT_EQ(program->paths().help(), dir.filePath(u"renamed.hlp"_qs));
+    EXPECT_EQ(program->paths().help, dir.filePath(u"renamed.hlp"_qs));
     child<QPushButton>(&program->mainWindow(), u"Command2"_qs)->click(); // its buttons open the task windows
     ASSERT_TRUE(shown(u"PalukF02"_qs));
     shown(u"PalukF02"_qs)->close();
@@ -195,7 +203,7 @@ using LayoutTest = WindowTest;
 // Every window as it opens, compared whole with its golden text (tests/gui/layout/).
 TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
 {
-    context_.paths.dir = u"/home/user/paluksen"_qs; // a status wraps a path by its length: a temporary one varies
+    context_.paths = ProgramPaths::portable(u"/home/user/paluksen"_qs, u"paluksen"_qs); // a status wraps a path by its length: a temporary one varies
     for (QWidget* opened : {static_cast<QWidget*>(new MainMenu(context_)), static_cast<QWidget*>(new ImportWindow(context_)),
                             static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
                             static_cast<QWidget*>(new AddressBookWindow(context_, kTuruKameWindow))}) {

@@ -156,7 +156,7 @@ QString usageText()
     for (const CommandJob& job : kJobs) {
         const QString note = job.job == Job::Import
                                  ? QStringLiteral("今までのデータは置き換わります")
-                                 : QStringLiteral("既定: プログラムのフォルダの ") + job.names.fileName;
+                                 : QStringLiteral("既定: 出力フォルダの ") + job.names.fileName;
         text += QStringLiteral("  %1%2（%3）\n")
                     .arg(QStringLiteral("paluksen %1 %2").arg(job.command, job.arguments), -43)
                     .arg(job.names.caption, note);
@@ -170,14 +170,17 @@ QString helpText()
 {
     QString text = programVersionText() + QStringLiteral("\n\n") + usageText() +
                    QStringLiteral("\nオプション:\n"
-                                  "  --store FILE   アドレス帳データベース（既定: プログラムと同じフォルダのもの）\n");
+                                  "  --store FILE   アドレス帳データベース（既定: プログラムのもの）\n");
     for (const CommandJob& job : kJobs)
         if (!job.layoutOption.isEmpty())
             text += QStringLiteral("  %1%2（%3、既定 1）\n")
                         .arg(QStringLiteral("--%1 N").arg(job.layoutOption), -15)
                         .arg(*job.layoutsCaption, job.command);
     text += QStringLiteral("  --help         この説明を表示します\n"
-                           "  --version      バージョンを表示します\n");
+                           "  --version      バージョンを表示します\n"
+                           "\nプログラムのフォルダにアドレス帳データベースがあり、書き込めるときは、データベースも出力フォルダも\n"
+                           "そのフォルダです。そうでないとき（インストールしたとき）は、データベースは利用者ごとのデータフォルダ\n"
+                           "（Linux では ~/.local/share/paluksen）、出力フォルダはドキュメントの Paluksen フォルダです。\n");
     for (const CommandJob& job : kJobs) {
         if (job.layoutOption.isEmpty())
             continue;

@@ -154,9 +154,8 @@ QString usageText()
 {
     QString text = QStringLiteral("使い方:\n  %1メインメニューを開きます\n").arg(u"paluksen"_qs, -43);
     for (const CommandJob& job : kJobs) {
-        const QString note = job.job == Job::Import
-                                 ? QStringLiteral("今までのデータは置き換わります")
-                                 : QStringLiteral("既定: 出力フォルダの ") + job.names.fileName;
+        const QString note = job.job == Job::Import ? QStringLiteral("今までのデータは置き換わります")
+                                                    : QStringLiteral("既定: 出力フォルダの ") + job.names.fileName;
         text += QStringLiteral("  %1%2（%3）\n")
                     .arg(QStringLiteral("paluksen %1 %2").arg(job.command, job.arguments), -43)
                     .arg(job.names.caption, note);
@@ -176,11 +175,12 @@ QString helpText()
             text += QStringLiteral("  %1%2（%3、既定 1）\n")
                         .arg(QStringLiteral("--%1 N").arg(job.layoutOption), -15)
                         .arg(*job.layoutsCaption, job.command);
-    text += QStringLiteral("  --help         この説明を表示します\n"
-                           "  --version      バージョンを表示します\n"
-                           "\nプログラムのフォルダにアドレス帳データベースがあり、書き込めるときは、データベースも出力フォルダも\n"
-                           "そのフォルダです。そうでないとき（インストールしたとき）は、データベースは利用者ごとのデータフォルダ\n"
-                           "（Linux では ~/.local/share/paluksen）、出力フォルダはドキュメントの Paluksen フォルダです。\n");
+    text += QStringLiteral(
+        "  --help         この説明を表示します\n"
+        "  --version      バージョンを表示します\n"
+        "\nプログラムのフォルダにアドレス帳データベースがあり、書き込めるときは、データベースも出力フォルダも\n"
+        "そのフォルダです。そうでないとき（インストールしたとき）は、データベースは利用者ごとのデータフォルダ\n"
+        "（Linux では ~/.local/share/paluksen）、出力フォルダはドキュメントの Paluksen フォルダです。\n");
     for (const CommandJob& job : kJobs) {
         if (job.layoutOption.isEmpty())
             continue;

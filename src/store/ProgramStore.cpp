@@ -39,7 +39,8 @@ void copySuppliedStore(const ProgramPaths& paths)
 QString startAfresh(const ProgramPaths& paths)
 {
     if (paths.installed())
-        return QStringLiteral("最初からやり直すには、このファイルを削除してください。次の起動で配布時のアドレス帳データベース（%1）がコピーされます。")
+        return QStringLiteral("最初からやり直すには、このファイルを削除してください。次の起動で配布時のアドレス帳データ"
+                              "ベース（%1）がコピーされます。")
             .arg(QDir::toNativeSeparators(paths.suppliedStore));
     return QStringLiteral("最初からやり直すには、配布時の %1.mdb をプログラムと同じフォルダにコピーしてください。")
         .arg(paths.baseName);

@@ -28,7 +28,8 @@ TEST(ProgramPaths, PortableBesideTheProgramOtherwiseEachUsersOwnCopy)
     for (const auto& c : cases) {
         const ProgramPaths paths = ProgramPaths::fromExecutable(at(c.exe), user);
         EXPECT_EQ(QStringList({paths.store, paths.suppliedStore, paths.help, paths.outputDir}),
-                  QStringList({at(c.store), at(c.supplied), at(c.help), at(c.outputs)})) << c.exe;
+                  QStringList({at(c.store), at(c.supplied), at(c.help), at(c.outputs)}))
+            << c.exe;
     }
 
     const auto contentOf = [](const ProgramPaths& paths) {

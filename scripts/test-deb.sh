@@ -11,7 +11,7 @@ deb=$(bash scripts/build-deb.sh | tail -n 1)
 listing=$PWD/examples/sample-listing.txt
 fail() { echo "Debian package: FAILED: $*" >&2; exit 1; }
 
-lintian --fail-on error,warning --no-tag-display-limit "$deb"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 work=$(mktemp -d)
 trap 'chattr -i "$work/root/usr/bin" 2>/dev/null || true; rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work/root"

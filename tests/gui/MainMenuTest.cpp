@@ -136,27 +136,22 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
     writeFile(dir.filePath(u"empty.mdb"_qs), QByteArray()); // a database without the tables
-    const ProgramPaths::UserPlaces user{dir.filePath(u"user"_qs), dir.filePath(u"documents"_qs)};
-    const QString copyAgain = u"最初からやり直すには、配布時の %1.mdb をプログラムと同じフォルダにコピーしてください。"_qs;
-    const struct {
-        QString executable, number, reason, afresh;
-    } cases[] = {{u"missing"_qs, QStringLiteral("エラー番号：%1").arg(kMissingFile.number), kMissingFile.words, u"プログラムをインストールし直してください。"_qs},
-                 {u"broken"_qs, u"エラー番号：26"_qs, u"形式が正しくありません"_qs, copyAgain.arg(u"broken"_qs)},
-                 {u"empty"_qs, u"エラー番号：1"_qs, u"表「アドレス情報」がありません"_qs, copyAgain.arg(u"empty"_qs)}};
-    for (const auto& c : cases) {
+    for (const auto& [executable, number, reason, afresh] :
+         {std::tuple{u"missing"_qs, kMissingFile.number, kMissingFile.words, u"プログラムをインストールし直してください。"_qs},
+          std::tuple{u"broken"_qs, 26, u"形式が正しくありません"_qs, u"配布時の broken.mdb をプログラムと同じフォルダにコピー"_qs}, std::tuple{u"empty"_qs, 1, u"表「アドレス情報」がありません"_qs, u"配布時の empty.mdb をプログラムと同じフォルダにコピー"_qs}}) {
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
-        EXPECT_EQ(Program::start(platform, ProgramPaths::fromExecutable(dir.filePath(c.executable), user)), nullptr);
-        const QString path = dir.filePath(c.executable + u".mdb"_qs);
-        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({c.number, QDir::toNativeSeparators(path), c.reason, c.afresh}));
+        EXPECT_EQ(Program::start(platform, ProgramPaths::fromExecutable(dir.filePath(executable))), nullptr); // none copied: nothing in the user's places
+        const QString path = dir.filePath(executable + u".mdb"_qs);
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({QStringLiteral("エラー番号：%1").arg(number), QDir::toNativeSeparators(path), reason, afresh}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
-        EXPECT_EQ(QFile::exists(path), c.executable != u"missing"); // opening never creates the store
+        EXPECT_EQ(QFile::exists(path), executable != u"missing"); // opening never creates the store
     }
     ScriptedPlatform platform;
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));
     EXPECT_TRUE(platform.reportedFailure({u"メモリが不足しています。"_qs}));
     ScriptedPlatform quiet;
-    const auto program = Program::start(quiet, ProgramPaths::fromExecutable(dir.filePath(u"renamed"_qs), user));
+    const auto program = Program::start(quiet, ProgramPaths::fromExecutable(dir.filePath(u"renamed"_qs)));
     ASSERT_TRUE(program && quiet.messages.isEmpty() && program->mainWindow().isVisible());
     EXPECT_EQ(QDir::currentPath(), dir.canonicalPath());
     EXPECT_EQ(program->paths().help, dir.filePath(u"renamed.hlp"_qs));

@@ -191,11 +191,8 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     for (const auto& c : cases) {
         SCOPED_TRACE(files[c.window].toStdString() + " setup " + std::to_string(int(c.setup)));
         context_.paths = ProgramPaths::portable(dir + (c.setup == Setup::MissingFolder ? u"/missing"_qs : QString()), u"paluksen"_qs);
-        if (c.setup == Setup::InstalledFirstOutput) {
-            context_.paths.suppliedStore = store_.path();
-            context_.paths.outputDir = store_.dir() + u"/Documents/Paluksen"_qs;
-            QDir(store_.dir() + u"/Documents"_qs).removeRecursively();
-        }
+        if (c.setup == Setup::InstalledFirstOutput) // a folder for each window, made by its run
+            context_.paths.suppliedStore = store_.path(), context_.paths.outputDir = QStringLiteral("%1/Documents%2/Paluksen").arg(store_.dir()).arg(c.window);
         const QString output = QDir(context_.paths.outputDir).filePath(files[c.window]);
         QFile::remove(output);
         QDir(dir).rmdir(files[c.window]);

@@ -6,11 +6,48 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_missing "${DEB_PACKAGES[@]}" "${X_PACKAGES[@]}" "${FONT_PACKAGES[@]}"
-deb=$(bash scripts/build-deb.sh | tail -n 1)
+[ "${1:-}" = --main-menu ] || install_missing "${DEB_PACKAGES[@]}" "${X_PACKAGES[@]}" "${FONT_PACKAGES[@]}"
 listing=$PWD/examples/sample-listing.txt
 fail() { echo "Debian package: FAILED: $*" >&2; exit 1; }
 
+# A user of the unpacked program: a home of their own, nothing else of this machine's.
+as() {
+  local home=$work/$1
+  shift
+  mkdir -p "$home"
+  env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 ${DISPLAY:+DISPLAY=$DISPLAY} ${XAUTHORITY:+XAUTHORITY=$XAUTHORITY} "$root/usr/bin/paluksen" "$@"
+}
+store_of() { echo "$work/$1/.local/share/paluksen/paluksen.mdb"; }
+
+# The second user through the main menu, run by this script again under Xvfb: the EdMax window
+# writes from their own, empty store.
+main_menu() {
+  openbox >/dev/null 2>&1 &
+  local wm=$! pid
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+  as bob >"$work/bob.log" 2>&1 &
+  pid=$!
+  until_shown() { for _ in $(seq 300); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+  until_shown '^PalukF00：Paluksen' || { kill "$pid" "$wm"; return 1; }
+  xdotool search --onlyvisible --name '^PalukF00：Paluksen' windowactivate --sync key alt+5
+  until_shown 'EdMax アドレス帳作成' || { kill "$pid" "$wm"; return 1; }
+  sleep 0.5
+  import -window root "$work/bob-edmax.png"
+  xdotool key space
+  until_shown '処理完了' || { kill "$pid" "$wm"; return 1; }
+  xdotool key Return
+  sleep 0.5
+  xdotool search --onlyvisible --name '^PalukF00：Paluksen' windowactivate --sync key alt+x
+  wait "$pid"
+  kill "$wm"
+}
+if [ "${1:-}" = --main-menu ]; then
+  main_menu
+  exit
+fi
+
+# PALUKSEN_DEB names a package built before, to check it again without building it anew.
+deb=${PALUKSEN_DEB:-$(bash scripts/build-deb.sh | tail -n 1)}
 lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 work=$(mktemp -d)
 trap 'chattr -i "$work/root/usr/bin" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -31,15 +68,6 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.paluksen.Palu
 grep -q '^Keywords\[ja\]=' "$root/usr/share/applications/paluksen.desktop" || fail "no Japanese keywords"
 supplied=$(sha256sum <"$root/usr/share/paluksen/paluksen.mdb")
 
-# A user of the unpacked program: a home of their own, nothing else of this machine's.
-as() {
-  local home=$work/$1
-  shift
-  mkdir -p "$home"
-  env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 ${DISPLAY:+DISPLAY=$DISPLAY} "$root/usr/bin/paluksen" "$@"
-}
-store_of() { echo "$work/$1/.local/share/paluksen/paluksen.mdb"; }
-
 # The first user on the command line: the import fills their own store, made on this first start;
 # the CSV lands in their documents.
 as alice import "$listing" | grep -q "行のデータを読み込みました" || fail "alice's import said nothing"
@@ -48,29 +76,7 @@ as alice import "$listing" | grep -q "行のデータを読み込みました" |
 as alice csv
 [ -s "$work/alice/Documents/Paluksen/PalukF02.txt" ] || fail "alice's CSV is not in her documents"
 
-# The second user through the main menu under Xvfb: the EdMax window writes from their own, empty store.
-bob_gui() {
-  openbox >/dev/null 2>&1 &
-  local wm=$! pid
-  as bob >"$work/bob.log" 2>&1 &
-  pid=$!
-  until_shown() { for _ in $(seq 300); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
-  until_shown '^PalukF00：Paluksen' || { kill "$pid" "$wm"; return 1; }
-  xdotool search --onlyvisible --name '^PalukF00：Paluksen' windowactivate --sync key alt+5
-  until_shown 'EdMax アドレス帳作成' || { kill "$pid" "$wm"; return 1; }
-  sleep 0.5
-  import -window root "$work/bob-edmax.png"
-  xdotool key space
-  until_shown '処理完了' || { kill "$pid" "$wm"; return 1; }
-  xdotool key Return
-  sleep 0.5
-  xdotool search --onlyvisible --name '^PalukF00：Paluksen' windowactivate --sync key alt+x
-  wait "$pid"
-  kill "$wm"
-}
-export -f bob_gui as
-export work root
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c bob_gui || fail "bob's main menu: $(cat "$work/bob.log")"
+work=$work root=$root xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/test-deb.sh --main-menu || fail "bob's main menu: $(cat "$work/bob.log")"
 cp "$work/bob-edmax.png" build-deb/ 2>/dev/null || true
 [ -f "$(store_of bob)" ] || fail "bob has no store of his own"
 [ "$(sha256sum <"$(store_of bob)")" = "$supplied" ] || fail "alice's import reached bob's store"

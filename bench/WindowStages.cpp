@@ -87,7 +87,8 @@ Lap throughWindow(const StagePlace& place, const QString& menuButton, const QStr
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     AnsweringPlatform platform(place.listing);
-    const auto program = Program::start(platform, QDir(windowFolder(place)).filePath(QStringLiteral("paluksen")));
+    const auto program =
+        Program::start(platform, ProgramPaths::portable(windowFolder(place), QStringLiteral("paluksen")));
     if (!program)
         die(QStringLiteral("the program did not start"));
     button(topLevel(kMainMenuName), menuButton)->click();

@@ -31,3 +31,5 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # for Debian's Qt and SQLite sources (tcl makes SQLite's one-file source), GoogleTest's sources,
 # a Japanese locale for Wine's code page, and zip for the package.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils tcl ninja-build googletest locales zip unzip)
+# The Debian package: debhelper, and the checks its test runs over it (scripts/test-deb.sh).
+DEB_PACKAGES=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db)

@@ -42,7 +42,7 @@ fail() { echo "Windows zip: $*" >&2; exit 1; }
 # Renamed, the program looks for a store of its new name, and says so in Japanese (code page 932
 # on the console, as on a Japanese Windows).
 if on_windows csv >"$run/out" 2>"$run/err"; then fail "ran without 住所録.mdb"; fi
-iconv -f CP932 -t UTF-8 "$run/err" | grep -q "エラー番号：14" || fail "no store failure: $(iconv -f CP932 -t UTF-8 "$run/err")"
+iconv -f CP932 -t UTF-8 "$run/err" | grep -q "エラー番号：2" || fail "no store failure: $(iconv -f CP932 -t UTF-8 "$run/err")"
 iconv -f CP932 -t UTF-8 "$run/err" | grep -q "住所録.mdb" || fail "not its own store: $(iconv -f CP932 -t UTF-8 "$run/err")"
 mv "$windows/paluksen.mdb" "$windows/住所録.mdb"
 

@@ -13,6 +13,8 @@ cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
 # The built program itself under a real X server and window manager, driven with the keyboard as a user would.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash tests/gui-x/drive.sh build-test
+# The Debian package, built with Debian's tools and checked unpacked, never installed here.
+bash scripts/test-deb.sh
 # The Windows build, cross-built here, and its tests under Wine (the first run on a machine builds
 # Qt for Windows, half an hour). PALUKSEN_SKIP_WINDOWS=1 leaves it out of a quick local run.
 if [ "${PALUKSEN_SKIP_WINDOWS:-}" != 1 ]; then

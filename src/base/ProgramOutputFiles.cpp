@@ -5,8 +5,8 @@ namespace paluksen {
 
 QStringList programOutputFiles(const ProgramPaths& paths)
 {
-    return {paths.file(kCsvTask.fileName), paths.file(kEdMaxTask.fileName), paths.file(kTuruKameTask.fileName),
-            paths.file(QStringLiteral("アドレス帳.vcf"))};
+    return {paths.output(kCsvTask.fileName), paths.output(kEdMaxTask.fileName), paths.output(kTuruKameTask.fileName),
+            paths.output(QStringLiteral("アドレス帳.vcf"))};
 }
 
 } // namespace paluksen

@@ -116,7 +116,9 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     command.job = job->job;
     if (parser.isSet(store) && parser.value(store).isEmpty())
         return wrong(QStringLiteral("--store に空の文字列が指定されています。"));
-    command.storePath = parser.isSet(store) ? parser.value(store) : paths.store();
+    command.paths = paths;
+    command.ownStore = !parser.isSet(store);
+    command.storePath = command.ownStore ? paths.store : parser.value(store);
     for (const CommandJob& other : kJobs)
         if (&other != job && !other.layoutOption.isEmpty() && parser.isSet(other.layoutOption))
             return wrong(QStringLiteral("--%1 は %2 にだけ指定できます。").arg(other.layoutOption, other.command));
@@ -128,7 +130,8 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
         if (command.listingPath.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
     } else {
-        const QString output = rest.isEmpty() ? paths.file(job->names.fileName) : rest.takeFirst();
+        command.ownOutput = rest.isEmpty();
+        const QString output = command.ownOutput ? paths.output(job->names.fileName) : rest.takeFirst();
         if (output.isEmpty())
             return wrong(QStringLiteral("出力ファイル（OUTPUT）に空の文字列が指定されています。"));
         if (output != u"-" && sameFile(output, command.storePath))
@@ -153,9 +156,8 @@ QString usageText()
 {
     QString text = QStringLiteral("使い方:\n  %1メインメニューを開きます\n").arg(u"paluksen"_qs, -43);
     for (const CommandJob& job : kJobs) {
-        const QString note = job.job == Job::Import
-                                 ? QStringLiteral("今までのデータは置き換わります")
-                                 : QStringLiteral("既定: プログラムのフォルダの ") + job.names.fileName;
+        const QString note = job.job == Job::Import ? QStringLiteral("今までのデータは置き換わります")
+                                                    : QStringLiteral("既定: 出力フォルダの ") + job.names.fileName;
         text += QStringLiteral("  %1%2（%3）\n")
                     .arg(QStringLiteral("paluksen %1 %2").arg(job.command, job.arguments), -43)
                     .arg(job.names.caption, note);
@@ -169,14 +171,18 @@ QString helpText()
 {
     QString text = programVersionText() + QStringLiteral("\n\n") + usageText() +
                    QStringLiteral("\nオプション:\n"
-                                  "  --store FILE   アドレス帳データベース（既定: プログラムと同じフォルダのもの）\n");
+                                  "  --store FILE   アドレス帳データベース（既定: プログラムのもの）\n");
     for (const CommandJob& job : kJobs)
         if (!job.layoutOption.isEmpty())
             text += QStringLiteral("  %1%2（%3、既定 1）\n")
                         .arg(QStringLiteral("--%1 N").arg(job.layoutOption), -15)
                         .arg(*job.layoutsCaption, job.command);
-    text += QStringLiteral("  --help         この説明を表示します\n"
-                           "  --version      バージョンを表示します\n");
+    text += QStringLiteral(
+        "  --help         この説明を表示します\n"
+        "  --version      バージョンを表示します\n"
+        "\nプログラムのフォルダにアドレス帳データベースがあり、書き込めるときは、データベースも出力フォルダも\n"
+        "そのフォルダです。そうでないとき（インストールしたとき）は、データベースは利用者ごとのデータフォルダ\n"
+        "（Linux では ~/.local/share/paluksen）、出力フォルダはドキュメントの Paluksen フォルダです。\n");
     for (const CommandJob& job : kJobs) {
         if (job.layoutOption.isEmpty())
             continue;

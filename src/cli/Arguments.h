@@ -11,7 +11,7 @@ namespace paluksen::cli {
 enum class Job { Import, Csv, EdMax, TuruKame };
 
 // One run of the command line, as the arguments ask for it. A path not given is the program's
-// own: the store beside the executable, the output file the window would write.
+// own: the store the windows open, the output file the window would write.
 struct Command {
     Job job = Job::Csv;
     QString storePath;
@@ -19,6 +19,9 @@ struct Command {
     QStringList programOutputs; // import only: never a listing
     OutputTarget output;        // exports only
     int layout = 0;             // the place in the job's layout list: a MemoLayout or a RemarksLayout
+    ProgramPaths paths;         // the program's own places, for a store or an output not given
+    bool ownStore = false;
+    bool ownOutput = false;
 };
 
 struct Arguments {

@@ -5,6 +5,7 @@
 #include "import/ImportOutcome.h"
 #include "import/ListingImport.h"
 #include "store/AddressStore.h"
+#include "store/ProgramStore.h"
 
 namespace paluksen::cli {
 
@@ -12,7 +13,10 @@ namespace paluksen::cli {
 // watches a batch run's progress: the windows' status texts are left out.
 Outcome runCommand(const Command& command)
 {
-    store::Connection store = store::openAddressStore(command.storePath);
+    store::Connection store =
+        command.ownStore ? store::openProgramStore(command.paths) : store::openAddressStore(command.storePath);
+    if (command.ownOutput)
+        command.paths.makeOutputDir();
     switch (command.job) {
     case Job::Import: {
         const ParseResult result = importListing(store, command.listingPath, command.programOutputs);

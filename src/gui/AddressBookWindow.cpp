@@ -32,7 +32,7 @@ const AddressBookDesign kTuruKameWindow{
 
 AddressBookWindow::AddressBookWindow(TaskContext& context, const AddressBookDesign& design)
     : TaskWindow(context, design.names, {2190, 500, 800, 1500}), design_(design),
-      outputPath_(context.paths.file(design.names.fileName))
+      outputPath_(context.paths.output(design.names.fileName))
 {
     topLeftLabel(design.listCaption, this, twipsRect(100, 80, 1200, 195))->setObjectName(QStringLiteral("Label1"));
     layoutChoice_ = new QComboBox(this);
@@ -49,6 +49,7 @@ AddressBookWindow::AddressBookWindow(TaskContext& context, const AddressBookDesi
 
 void AddressBookWindow::run()
 {
+    context_.paths.makeOutputDir();
     design_.exportBook(context_, OutputTarget::file(outputPath_), layoutChoice_->currentData().toInt(),
                        [this](const QString& status) { setStatus(status); });
     context_.platform.messageBox(this, design_.completionMessage, QStringLiteral("処理完了"),

@@ -6,7 +6,7 @@
 namespace paluksen {
 
 CsvWindow::CsvWindow(TaskContext& context)
-    : TaskWindow(context, kCsvTask, {1890, 200, 800, 1200}), outputPath_(context.paths.file(kCsvTask.fileName))
+    : TaskWindow(context, kCsvTask, {1890, 200, 800, 1200}), outputPath_(context.paths.output(kCsvTask.fileName))
 {
     setStatus(QStringLiteral("グループ,名前,アドレス,会社名,部署名,役職\nの形式で、\n") + shownPath(outputPath_) +
               QStringLiteral("\nに出力します。"));
@@ -14,6 +14,7 @@ CsvWindow::CsvWindow(TaskContext& context)
 
 void CsvWindow::run()
 {
+    context_.paths.makeOutputDir();
     exportCsv(context_.store, OutputTarget::file(outputPath_), [this](const QString& status) { setStatus(status); });
     if (!context_.platform.shellOpen(this, outputPath_))
         context_.platform.messageBox(

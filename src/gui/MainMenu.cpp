@@ -111,7 +111,7 @@ void MainMenu::showTask(int number)
 
 void MainMenu::showHelp()
 {
-    context_.platform.showHelp(this, context_.paths.help());
+    context_.platform.showHelp(this, context_.paths.help);
 }
 
 bool MainMenu::mayClose()

@@ -14,9 +14,9 @@ namespace paluksen {
 // of loaded windows, and the main menu.
 class Program {
 public:
-    // Makes the program folder current, opens the store and shows the main menu. A failure is
+    // Makes a portable program's folder current, opens the store and shows the main menu. A failure is
     // reported (and the program asked to end) before any window is shown; null then.
-    static std::unique_ptr<Program> start(Platform& platform, const QString& executablePath);
+    static std::unique_ptr<Program> start(Platform& platform, const ProgramPaths& paths);
 
     MainMenu& mainWindow() { return *main_; }
     const ProgramPaths& paths() const { return context_.paths; }

@@ -48,7 +48,8 @@ int runWindows(int argc, char** argv)
     QApplication app(argc, argv);
     speakJapanese(app);
     QtPlatform platform;
-    const auto program = Program::start(platform, QCoreApplication::applicationFilePath());
+    const auto program =
+        Program::start(platform, ProgramPaths::fromExecutable(QCoreApplication::applicationFilePath()));
     if (!program)
         return 1;
     return app.exec();

@@ -1,5 +1,6 @@
 #include "store/Sqlite.h"
 #include "base/Failure.h"
+#include "base/SystemError.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -54,7 +55,12 @@ void throwStoreFailure(sqlite3* db, int resultCode, const QString& path, const Q
     QString engineWords = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(resultCode));
     if (!sql.isEmpty())
         engineWords += QStringLiteral("\n") + sql;
-    throw StoreFailure(primary, describe(primary), QDir::toNativeSeparators(path), engineWords);
+    QString detail = QDir::toNativeSeparators(path);
+    // "Cannot open" alone leaves the user guessing: the system knows whether the file is missing
+    // or refused.
+    if (const int system = db ? sqlite3_system_errno(db) : 0; primary == SQLITE_CANTOPEN && system != 0)
+        detail += u'\n' + systemErrorText(system);
+    throw StoreFailure(primary, describe(primary), detail, engineWords);
 }
 
 Connection Connection::open(const QString& path, int flags)

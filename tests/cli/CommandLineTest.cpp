@@ -144,7 +144,7 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         {"row.mdb", {"import", "row.mdb"}, 1, // no text: the store itself
          u"エラー番号：%1\n入力ファイルはテキストファイルではありません。\nrow.mdb\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EILSEQ),
          nullptr},
-        {"none.mdb", {"csv", "earlier.txt"}, 1, u"エラー番号：14\nアドレス帳データベースを開けませんでした。\nnone.mdb\n"_qs, nullptr},
+        {"none.mdb", {"csv", "earlier.txt"}, 1, u"エラー番号：14\nアドレス帳データベースを開けませんでした。\nnone.mdb\n"_qs + kMissingFile.words + u'\n', nullptr},
         {"broken.mdb", {"edmax", "earlier.txt"}, 1, u"エラー番号：1\nアドレス帳データベースの操作に失敗しました。\nbroken.mdb\n"_qs, nullptr},
         // An output that is the store, however it is named, is refused before anything is written.
         {"row.mdb", {"csv", "row.mdb"}, 2, clash + u"row.mdb"_qs, nullptr},

@@ -56,7 +56,7 @@ TEST_F(MainMenuTest, F1ShowsHelpWhateverTheModifiersAndReturnOrEnterLoadATaskWin
     for (const auto modifiers : {Qt::KeyboardModifiers(), Qt::ShiftModifier | Qt::ControlModifier, Qt::KeyboardModifiers(Qt::AltModifier)})
         QTest::keyClick(focused, Qt::Key_F1, modifiers);
     QTest::keyClick(focused, Qt::Key_F2);
-    EXPECT_EQ(platform_.helpShown, QStringList(3, context_.paths.help()));
+    EXPECT_EQ(platform_.helpShown, QStringList(3, context_.paths.help));
     QTest::keyClick(focused, Qt::Key_Return); // keyboard users press every button with Return and Enter
     QPointer<QWidget> first = task(2);
     ASSERT_TRUE(first);
@@ -126,7 +126,8 @@ TEST(QtPlatformTest, AllFilesFilterListsEveryFile)
 }
 
 // The store is the one named after the executable, so a renamed copy keeps its own; one that
-// cannot be opened ends the program before any window, as does running out of memory.
+// cannot be opened ends the program before any window, saying how to start afresh, as does
+// running out of memory.
 TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
 {
     const QString startedIn = QDir::currentPath(); // the start moves into the program's folder
@@ -135,12 +136,14 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     ASSERT_TRUE(QFile::copy(store.path(), dir.filePath(u"renamed.mdb"_qs)));
     writeFile(dir.filePath(u"broken.mdb"_qs), QByteArray("not a database at all ").repeated(50));
     writeFile(dir.filePath(u"empty.mdb"_qs), QByteArray()); // a database without the tables
-    for (const auto& [executable, failure] : {std::pair{u"missing"_qs, u"エラー番号：14"_qs}, std::pair{u"broken"_qs, u"エラー番号：26"_qs}, std::pair{u"empty"_qs, u"エラー番号：1"_qs}}) {
+    for (const auto& [executable, number, reason, afresh] :
+         {std::tuple{u"missing"_qs, kMissingFile.number, kMissingFile.words, u"プログラムをインストールし直してください。"_qs},
+          std::tuple{u"broken"_qs, 26, u"形式が正しくありません"_qs, u"配布時の broken.mdb をプログラムと同じフォルダにコピー"_qs}, std::tuple{u"empty"_qs, 1, u"表「アドレス情報」がありません"_qs, u"配布時の empty.mdb をプログラムと同じフォルダにコピー"_qs}}) {
         ScriptedPlatform platform;
         const QList<QWidget*> before = QApplication::topLevelWidgets();
-        EXPECT_EQ(Program::start(platform, dir.filePath(executable)), nullptr);
+        EXPECT_EQ(Program::start(platform, ProgramPaths::fromExecutable(dir.filePath(executable))), nullptr); // none copied: nothing in the user's places
         const QString path = dir.filePath(executable + u".mdb"_qs);
-        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({failure, QDir::toNativeSeparators(path)}));
+        EXPECT_TRUE(platform.messages.size() == 1 && platform.reportedFailure({QStringLiteral("エラー番号：%1").arg(number), QDir::toNativeSeparators(path), reason, afresh}));
         EXPECT_EQ(QApplication::topLevelWidgets(), before);
         EXPECT_EQ(QFile::exists(path), executable != u"missing"); // opening never creates the store
     }
@@ -148,10 +151,10 @@ TEST(Startup, OpensTheStoreNamedAfterTheExecutableOrEndsTheProgram)
     EXPECT_FALSE(runGuarded(platform, [] { throw std::bad_alloc(); }));
     EXPECT_TRUE(platform.reportedFailure({u"メモリが不足しています。"_qs}));
     ScriptedPlatform quiet;
-    const auto program = Program::start(quiet, dir.filePath(u"renamed"_qs));
+    const auto program = Program::start(quiet, ProgramPaths::fromExecutable(dir.filePath(u"renamed"_qs)));
     ASSERT_TRUE(program && quiet.messages.isEmpty() && program->mainWindow().isVisible());
     EXPECT_EQ(QDir::currentPath(), dir.canonicalPath());
-    EXPECT_EQ(program->paths().help(), dir.filePath(u"renamed.hlp"_qs));
+    EXPECT_EQ(program->paths().help, dir.filePath(u"renamed.hlp"_qs));
     child<QPushButton>(&program->mainWindow(), u"Command2"_qs)->click(); // its buttons open the task windows
     ASSERT_TRUE(shown(u"PalukF02"_qs));
     shown(u"PalukF02"_qs)->close();
@@ -195,7 +198,7 @@ using LayoutTest = WindowTest;
 // Every window as it opens, compared whole with its golden text (tests/gui/layout/).
 TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
 {
-    context_.paths.dir = u"/home/user/paluksen"_qs; // a status wraps a path by its length: a temporary one varies
+    context_.paths = ProgramPaths::portable(u"/home/user/paluksen"_qs, u"paluksen"_qs); // a status wraps a path by its length: a temporary one varies
     for (QWidget* opened : {static_cast<QWidget*>(new MainMenu(context_)), static_cast<QWidget*>(new ImportWindow(context_)),
                             static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
                             static_cast<QWidget*>(new AddressBookWindow(context_, kTuruKameWindow))}) {

@@ -161,6 +161,7 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     enum class Setup { EarlierFile,
                        NoViewer,
                        MissingFolder,
+                       InstalledFirstOutput, // the outputs' folder made
                        FolderInTheWay,
                        BrokenStore };
     const QString cannotCreate = u"出力ファイルを作成できませんでした。"_qs, broken = u"アドレス帳データベースの操作に失敗しました。"_qs;
@@ -177,6 +178,8 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         {2, Setup::EarlierFile, 3, "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n", turuKameDone, u"出力中"_qs},
         {0, Setup::NoViewer, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n",
          u"CSV ファイルを作成しました。\n<output>\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs, u"出力中"_qs},
+        {0, Setup::InstalledFirstOutput, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", {}, {}},
+        {1, Setup::InstalledFirstOutput, 7, "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n", edMaxDone, u"アドレス出力中"_qs},
         {0, Setup::MissingFolder, -1, {}, report(kMissingFolder.number, cannotCreate, u"<output>"_qs, kMissingFolder.words), u"出力中"_qs},
         {1, Setup::MissingFolder, 0, {}, report(kMissingFolder.number, cannotCreate, u"<output>"_qs, kMissingFolder.words), {}},
         {2, Setup::MissingFolder, 0, {}, report(kMissingFolder.number, cannotCreate, u"<output>"_qs, kMissingFolder.words), {}},
@@ -190,14 +193,16 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(files[c.window].toStdString() + " setup " + std::to_string(int(c.setup)));
-        context_.paths.dir = dir + (c.setup == Setup::MissingFolder ? u"/missing"_qs : QString());
-        const QString output = QDir(context_.paths.dir).filePath(files[c.window]);
+        context_.paths = ProgramPaths::portable(dir + (c.setup == Setup::MissingFolder ? u"/missing"_qs : QString()), u"paluksen"_qs);
+        if (c.setup == Setup::InstalledFirstOutput) // a folder for each window, made by its run
+            context_.paths.suppliedStore = store_.path(), context_.paths.outputDir = QStringLiteral("%1/Documents%2/Paluksen").arg(store_.dir()).arg(c.window);
+        const QString output = QDir(context_.paths.outputDir).filePath(files[c.window]);
         QFile::remove(output);
         QDir(dir).rmdir(files[c.window]);
         if (c.setup == Setup::FolderInTheWay) {
             ASSERT_TRUE(QDir(dir).mkdir(files[c.window]));
         }
-        if (c.setup != Setup::MissingFolder && c.setup != Setup::FolderInTheWay)
+        if (c.setup != Setup::MissingFolder && c.setup != Setup::FolderInTheWay && c.setup != Setup::InstalledFirstOutput)
             writeFile(output, earlier);
         platform_.desktopOpensFiles = c.setup != Setup::NoViewer;
         if (c.setup == Setup::BrokenStore)

@@ -134,7 +134,7 @@ protected:
     TestStore store_;
     ScriptedPlatform platform_;
     WindowRegistry windows_;
-    TaskContext context_{platform_, store_.connection(), {store_.dir(), QStringLiteral("paluksen")}, windows_, [] { return QDateTime(QDate(2019, 1, 7), QTime(12, 0)).toMSecsSinceEpoch(); }};
+    TaskContext context_{platform_, store_.connection(), ProgramPaths::portable(store_.dir(), QStringLiteral("paluksen")), windows_, [] { return QDateTime(QDate(2019, 1, 7), QTime(12, 0)).toMSecsSinceEpoch(); }};
 };
 
 } // namespace paluksen::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Jobs.h"
 #include "base/ProgramPaths.h"
 #include "text/LineWriter.h"
 
@@ -8,16 +9,14 @@
 
 namespace paluksen::cli {
 
-enum class Job { Import, Csv, EdMax, TuruKame };
-
 // One run of the command line, as the arguments ask for it. A path not given is the program's
 // own: the store beside the executable, the output file the window would write.
 struct Command {
-    Job job = Job::Csv;
+    const Job* job = nullptr;
     QString storePath;
     QString listingPath; // import only
     OutputTarget output; // exports only
-    int layout = 0;      // the place in the job's layout list: a MemoLayout or a RemarksLayout
+    int layout = 0;      // the place in the job's layout list
 };
 
 struct Arguments {

@@ -1,9 +1,5 @@
 #include "cli/Commands.h"
-#include "export/CsvExport.h"
-#include "export/EdMaxExport.h"
-#include "export/TuruKameExport.h"
 #include "import/ImportOutcome.h"
-#include "import/ListingImport.h"
 #include "store/AddressStore.h"
 
 namespace paluksen::cli {
@@ -13,21 +9,11 @@ namespace paluksen::cli {
 Outcome runCommand(const Command& command)
 {
     store::Connection store = store::openAddressStore(command.storePath);
-    switch (command.job) {
-    case Job::Import: {
-        const ParseResult result = importListing(store, command.listingPath);
+    if (command.job->importListing) {
+        const ParseResult result = command.job->importListing(store, command.listingPath, {});
         return {result.outcome == ParseOutcome::Completed ? kSuccess : kNoRecords, importOutcomeText(result)};
     }
-    case Job::Csv:
-        exportCsv(store, command.output);
-        break;
-    case Job::EdMax:
-        exportEdMax(store, command.output, MemoLayout(command.layout));
-        break;
-    case Job::TuruKame:
-        exportTuruKame(store, command.output, RemarksLayout(command.layout));
-        break;
-    }
+    command.job->exportTo(store, command.output, command.layout, &QDateTime::currentMSecsSinceEpoch, {});
     return {};
 }
 

@@ -4,7 +4,9 @@
 
 namespace paluksen {
 
-ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, kImportTask, {1890, 300, 600, 1200}) { }
+ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, jobOfWindow(u"PalukF01"), {1890, 300, 600, 1200})
+{
+}
 
 void ImportWindow::run()
 {

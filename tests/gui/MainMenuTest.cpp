@@ -6,6 +6,7 @@
 #include "gui/ImportWindow.h"
 #include "gui/Program.h"
 #include "gui/QtPlatform.h"
+#include "gui/VcardWindow.h"
 #include "support/WindowTest.h"
 
 #include <QComboBox>
@@ -197,7 +198,7 @@ TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
 {
     context_.paths.dir = u"/home/user/paluksen"_qs; // a status wraps a path by its length: a temporary one varies
     for (QWidget* opened : {static_cast<QWidget*>(new MainMenu(context_)), static_cast<QWidget*>(new ImportWindow(context_)),
-                            static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
+                            static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new VcardWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
                             static_cast<QWidget*>(new AddressBookWindow(context_, kTuruKameWindow))}) {
         std::unique_ptr<QWidget> window(opened);
         window->show();

@@ -38,8 +38,14 @@ void turuKame(store::Connection& store, const OutputTarget& target, int layout, 
 std::span<const Job> jobs()
 {
     static const std::array<Job, 5> table = {{
-        {QStringLiteral("PalukF01"), QStringLiteral("アドレス帳データを取り込み"), 1, QStringLiteral("import"), {},
-         std::nullopt, &importListing, nullptr},
+        {QStringLiteral("PalukF01"),
+         QStringLiteral("アドレス帳データを取り込み"),
+         1,
+         QStringLiteral("import"),
+         {},
+         std::nullopt,
+         &importListing,
+         nullptr},
         {QStringLiteral("PalukF02"), QStringLiteral("CSV 出力"), 2, QStringLiteral("csv"),
          QStringLiteral("PalukF02.txt"), std::nullopt, nullptr, &csv},
         {QStringLiteral("PalukF03"), QStringLiteral("vCard 出力"), 3, QStringLiteral("vcard"),

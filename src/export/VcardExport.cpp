@@ -137,8 +137,8 @@ void exportVcard(store::Connection& store, const OutputTarget& target, const Sho
         const bool member = rows.text(kKind) == u"0";
         const store::NullableText name = rows.value(kName);
         const store::NullableText address = rows.value(kAddress);
-        card = {rows.text(kName),    rows.text(kAddress), rows.text(kCompany),
-                rows.text(kDepartment), rows.text(kTitle), {}};
+        card = {rows.text(kName),       rows.text(kAddress), rows.text(kCompany),
+                rows.text(kDepartment), rows.text(kTitle),   {}};
         // A pair's memberships come together, one row per distinct group; a group without a name
         // (Null or empty) is no category.
         do {

@@ -18,8 +18,9 @@ void VcardWindow::run()
     context_.platform.messageBox(
         this,
         QStringLiteral("vCard ファイルを作成しました。\n") + QDir::toNativeSeparators(outputPath_) +
-            QStringLiteral("\nThunderbird のアドレス帳や Google コンタクトでは「インポート」でこのファイルを選んでください。"
-                           "\nスマートフォンにはメールに添付して送り、開くと取り込めます。"),
+            QStringLiteral(
+                "\nThunderbird のアドレス帳や Google コンタクトでは「インポート」でこのファイルを選んでください。"
+                "\nスマートフォンにはメールに添付して送り、開くと取り込めます。"),
         QStringLiteral("処理完了"), MessageStyle::Information);
     close();
 }

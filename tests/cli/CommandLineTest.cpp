@@ -81,7 +81,6 @@ TEST_F(CommandLine, ExportsWriteWhatTheWindowsWrite)
     expectExport({"turukame"}, "AdrBook.txt", "export/golden/turukame_1.txt");
     expectExport({"csv", "-"}, "-", "export/golden/csv.txt");
     expectExport({"vcard"}, "アドレス帳.vcf", "export/golden/vcard.vcf");
-    expectExport({"vcard", "-"}, "-", "export/golden/vcard.vcf");
     for (int n = 1; n <= 8; ++n)
         expectExport({"edmax", "--memo", QString::number(n), "out.adr"}, "out.adr", QStringLiteral("export/golden/edmax_%1.adr").arg(n));
     for (int n = 1; n <= 5; ++n)

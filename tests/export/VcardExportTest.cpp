@@ -12,8 +12,7 @@ TEST(VcardExport, CardsFollowTheRules)
     const auto x = [](int n) { return QString(n, u'x'); };
     const std::pair<QString, QString> cases[] = {
         {{}, {}}, // an empty store: zero bytes
-        // Names split at the first space, ASCII or ideographic; each ORG shape; escapes, line breaks of
-        // every kind, TAB kept, other control characters replaced.
+        // Names split at the first space (ASCII or U+3000), each ORG shape, escapes, control characters.
         {u"INSERT INTO アドレス情報 VALUES ('山田　太郎 Jr', 'a@x', '会社', NULL, ''), ('Ann', '', '', '部署', 'T'),"
          u" (' 名', NULL, '会社', '部署', NULL), ('a\\b;c', 'e', 'd' || char(13, 10) || 'e' || char(13) || 'f' || char(10) || 'g',"
          u" char(9, 1, 31, 127), '😀')"_qs,
@@ -22,15 +21,16 @@ TEST(VcardExport, CardsFollowTheRules)
              card(u"N:山田;太郎 Jr;;;|FN:山田　太郎 Jr|EMAIL;TYPE=INTERNET:a@x|ORG:会社"_qs)},
         // A member in several groups, once each and in order, the Null group left out, a comma in a
         // name; persons of no group sorted among the members, duplicates kept in their stored order.
-        {u"INSERT INTO グループ情報 VALUES ('b,c', 'M', 'm@x'), ('a', 'M', 'm@x'), ('a', 'M', 'm@x'), (NULL, 'M', 'm@x');"
+        {u"INSERT INTO グループ情報 VALUES ('b,c', 'M', 'm@x'), ('a', 'M', 'm@x'), ('a', 'M', 'm@x'), (NULL, 'M', 'm@x'), ('c', 'M', 'm@z');"
          u" INSERT INTO アドレス情報 VALUES ('M', 'm@x', 'C1', '', ''), ('N', 'l@x', '', '', ''), ('L', 'l@x', '', '', 'L2'),"
          u" ('M', 'm@x', 'C2', '', ''), ('L', 'l@x', '', '', 'L1')"_qs,
          card(u"N:L;;;;|FN:L|EMAIL;TYPE=INTERNET:l@x|TITLE:L2"_qs) + card(u"N:L;;;;|FN:L|EMAIL;TYPE=INTERNET:l@x|TITLE:L1"_qs) +
-             card(u"N:M;;;;|FN:M|EMAIL;TYPE=INTERNET:m@x|ORG:C1|CATEGORIES:a,b\\,c"_qs) + card(u"N:N;;;;|FN:N|EMAIL;TYPE=INTERNET:l@x"_qs)},
+             card(u"N:M;;;;|FN:M|EMAIL;TYPE=INTERNET:m@x|ORG:C1|CATEGORIES:a,b\\,c"_qs) +
+             card(u"N:M;;;;|FN:M|EMAIL;TYPE=INTERNET:m@z|CATEGORIES:c"_qs) + card(u"N:N;;;;|FN:N|EMAIL;TYPE=INTERNET:l@x"_qs)},
         // Folds at 75 octets: never inside a character of two, three or four bytes, nor an escape.
-        {u"INSERT INTO アドレス情報 VALUES ('P', '%1,', '%2é', NULL, '%3あ'), ('%4😀', NULL, NULL, NULL, NULL)"_qs.arg(x(54), x(70), x(68), x(71)),
-         card(u"N:P;;;;|FN:P|EMAIL;TYPE=INTERNET:"_qs + x(54) + u"| \\,|ORG:"_qs + x(70) + u"| é|TITLE:"_qs + x(68) + u"| あ"_qs) +
-             card(u"N:"_qs + x(71) + u"| 😀;;;;|FN:"_qs + x(71) + u"| 😀"_qs)},
+        {u"INSERT INTO アドレス情報 VALUES ('P', '%1,', '%2é', NULL, '%3あ'), ('%4😀', NULL, NULL, NULL, NULL)"_qs.arg(x(54), x(70), x(67), x(69)),
+         card(u"N:P;;;;|FN:P|EMAIL;TYPE=INTERNET:"_qs + x(54) + u"| \\,|ORG:"_qs + x(70) + u"| é|TITLE:"_qs + x(67) + u"| あ"_qs) +
+             card(u"N:"_qs + x(69) + u"😀| ;;;;|FN:"_qs + x(69) + u"| 😀"_qs)},
     };
     for (const auto& [rows, file] : cases) {
         TestStore store;

@@ -109,7 +109,7 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     EXPECT_EQ(windows_.count(), 0);
     // The help shipped beside the program reads as Japanese is written, with no space where its
     // source breaks a line between sentences; it fits the window's width; Escape closes it.
-    EXPECT_TRUE(help->toPlainText().contains(u"paluksen turukame [--remarks N] [OUTPUT]"_qs));
+    EXPECT_TRUE(help->toPlainText().contains(u"paluksen vcard [OUTPUT]"_qs));
     EXPECT_FALSE(help->toPlainText().contains(QRegularExpression(u"[。、] +\\S"_qs)));
     EXPECT_EQ(help->horizontalScrollBar()->maximum(), 0);
     QTest::keyClick(help, Qt::Key_Escape);

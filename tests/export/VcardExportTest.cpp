@@ -4,8 +4,7 @@
 namespace paluksen::test {
 namespace {
 
-// Each rule on rows of its own: the rows stored, and the file written from them, a card's lines
-// between BEGIN and END joined by "|", which stands for CR LF.
+// Each rule on rows of its own and the file written from them, a card's lines joined by "|" for CR LF.
 TEST(VcardExport, CardsFollowTheRules)
 {
     const auto card = [](const QString& lines) { return u"BEGIN:VCARD|VERSION:3.0|"_qs + lines + u"|END:VCARD|"_qs; };

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <map>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -16,22 +15,17 @@
 namespace paluksen::bench {
 namespace {
 
-using StageFunction = Lap (*)(const StagePlace&);
-
-const std::map<QString, StageFunction>& stages()
+// A job's stages are named after its command word: "call-csv", "window-edmax".
+Lap runStageHere(const QString& stage, const StagePlace& place)
 {
-    static const std::map<QString, StageFunction> known{
-        {QStringLiteral("parse"), parseOnly},
-        {QStringLiteral("call-import"), importByCall},
-        {QStringLiteral("call-csv"), csvByCall},
-        {QStringLiteral("call-edmax"), edMaxByCall},
-        {QStringLiteral("call-turukame"), turuKameByCall},
-        {QStringLiteral("window-import"), importThroughWindow},
-        {QStringLiteral("window-csv"), csvThroughWindow},
-        {QStringLiteral("window-edmax"), edMaxThroughWindow},
-        {QStringLiteral("window-turukame"), turuKameThroughWindow},
-    };
-    return known;
+    if (stage == u"parse")
+        return parseOnly(place);
+    const Job* job = jobOfCommand(stage.section(u'-', 1));
+    if (job && stage.startsWith(u"call-"))
+        return job->importListing ? importByCall(place) : exportByCall(place, *job);
+    if (job && stage.startsWith(u"window-"))
+        return throughWindow(place, *job);
+    die(QStringLiteral("no stage named ") + stage);
 }
 
 // Read with stdio: /proc files report a size of zero, which QFile takes for the end.
@@ -110,10 +104,7 @@ bool succeeded(int status)
 
 int childMain(const QString& stage, const StagePlace& place)
 {
-    const auto found = stages().find(stage);
-    if (found == stages().end())
-        die(QStringLiteral("no stage named ") + stage);
-    const Lap lap = found->second(place);
+    const Lap lap = runStageHere(stage, place);
     std::printf("%s %.6f %.6f %lld\n", kResultTag, lap.seconds, lap.processorSeconds,
                 static_cast<long long>(peakResidentKiB()));
     return 0;

@@ -82,7 +82,7 @@ void writeTsvFiles(const StagePlace& place)
 Lap importByCall(const StagePlace& place)
 {
     cli::Command command;
-    command.job = cli::Job::Import;
+    command.job = jobOfCommand(u"import");
     command.storePath = windowStore(place);
     command.listingPath = place.listing;
     Stopwatch watch;

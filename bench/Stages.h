@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Stopwatch.h"
+#include "base/Jobs.h"
 
 #include <QString>
 
@@ -19,13 +20,8 @@ Lap parseOnly(const StagePlace& place);
 // The command line's in-process core calls, and the same job through its window, pressed as
 // the user presses it; both on the store the window stages use (windowStore()).
 Lap importByCall(const StagePlace& place);
-Lap csvByCall(const StagePlace& place);
-Lap edMaxByCall(const StagePlace& place);
-Lap turuKameByCall(const StagePlace& place);
-Lap importThroughWindow(const StagePlace& place);
-Lap csvThroughWindow(const StagePlace& place);
-Lap edMaxThroughWindow(const StagePlace& place);
-Lap turuKameThroughWindow(const StagePlace& place);
+Lap exportByCall(const StagePlace& place, const Job& job);
+Lap throughWindow(const StagePlace& place, const Job& job);
 
 // The rows the parser gives, as the two TSV files the sqlite3 shell loads: addresses.tsv and
 // groups.tsv in the run's folder.

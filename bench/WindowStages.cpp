@@ -3,7 +3,6 @@
 // answers every question at once. Timed from the press to the message that closes the job (the
 // count of an import, the completion box, the CSV file handed to the desktop).
 #include "Stages.h"
-#include "base/TaskNames.h"
 #include "gui/Platform.h"
 #include "gui/Program.h"
 
@@ -74,7 +73,9 @@ QPushButton* button(const QWidget* window, const QString& name)
     return found;
 }
 
-Lap throughWindow(const StagePlace& place, const QString& menuButton, const QString& windowName)
+} // namespace
+
+Lap throughWindow(const StagePlace& place, const Job& job)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The offscreen platform's remarks (no raise(), no runtime folder) are no news here.
@@ -91,35 +92,13 @@ Lap throughWindow(const StagePlace& place, const QString& menuButton, const QStr
         Program::start(platform, ProgramPaths::portable(windowFolder(place), QStringLiteral("paluksen")));
     if (!program)
         die(QStringLiteral("the program did not start"));
-    button(topLevel(kMainMenuName), menuButton)->click();
+    button(topLevel(kMainMenuName), QStringLiteral("Command%1").arg(job.button))->click();
     // The user sees the window before pressing: it has been painted, its font loaded.
-    QWidget* window = topLevel(windowName);
+    QWidget* window = topLevel(job.window);
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
     platform.press(button(window, QStringLiteral("処理実行")));
     return platform.closingLap();
-}
-
-} // namespace
-
-Lap importThroughWindow(const StagePlace& place)
-{
-    return throughWindow(place, QStringLiteral("Command1"), kImportTask.window);
-}
-
-Lap csvThroughWindow(const StagePlace& place)
-{
-    return throughWindow(place, QStringLiteral("Command2"), kCsvTask.window);
-}
-
-Lap edMaxThroughWindow(const StagePlace& place)
-{
-    return throughWindow(place, QStringLiteral("Command5"), kEdMaxTask.window);
-}
-
-Lap turuKameThroughWindow(const StagePlace& place)
-{
-    return throughWindow(place, QStringLiteral("Command6"), kTuruKameTask.window);
 }
 
 } // namespace paluksen::bench

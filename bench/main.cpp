@@ -1,4 +1,4 @@
-// Measures the import and the three exports against the sqlite3 shell doing the same work, and
+// Measures the import and the four exports against the sqlite3 shell doing the same work, and
 // the same jobs through their windows against the command line's own calls.
 //
 //   paluksen_bench [--lines N] [--baseline-lines M] [--group-percent P] [--repeat R]
@@ -81,6 +81,7 @@ const std::vector<Pair>& pairs()
         {"CSV / sqlite3 dump", u"shell-dump"_qs, u"csv"_qs, 1.0},
         {"EdMax / sqlite3 dump", u"shell-dump"_qs, u"edmax"_qs, 1.0},
         {"TuruKame / sqlite3 dump", u"shell-dump"_qs, u"turukame"_qs, 1.0},
+        {"vCard / sqlite3 dump", u"shell-dump"_qs, u"vcard"_qs, 1.0},
         {"import window / call", u"call-import"_qs, u"window-import"_qs, 1.1},
         // For information: what replacing earlier content costs beside filling an empty store,
         // which a window measured against a command line that fills an empty store pays on top.
@@ -88,6 +89,7 @@ const std::vector<Pair>& pairs()
         {"CSV window / call", u"call-csv"_qs, u"window-csv"_qs, 1.1},
         {"EdMax window / call", u"call-edmax"_qs, u"window-edmax"_qs, 1.1},
         {"TuruKame window / call", u"call-turukame"_qs, u"window-turukame"_qs, 1.1},
+        {"vCard window / call", u"call-vcard"_qs, u"window-vcard"_qs, 1.1},
     };
     return all;
 }
@@ -121,7 +123,7 @@ Measured runStage(const QString& stage, const StagePlace& place)
         return runProgram(
             {u"sqlite3"_qs, u"-csv"_qs, imported, u"SELECT * FROM 出力情報 ORDER BY グループ,名前,アドレス"_qs}, {},
             output("dump.txt"));
-    if (stage == u"csv" || stage == u"edmax" || stage == u"turukame")
+    if (const Job* job = jobOfCommand(stage); job && job->exportTo)
         return runProgram({program, stage, u"--store"_qs, imported, output("cli-out.txt")}, {}, {});
     if (stage == u"call-import-empty") {
         copyStore(place.emptyStore, windowStore(place));

@@ -3,9 +3,7 @@
 // for mutated bytes). paluksen_fuzz_data_path also imports it into a fresh store and writes every
 // address book. A broken invariant aborts, which libFuzzer reports and keeps the input for.
 #include "base/Failure.h"
-#include "export/CsvExport.h"
-#include "export/EdMaxExport.h"
-#include "export/TuruKameExport.h"
+#include "base/Jobs.h"
 #include "import/ListingImport.h"
 #include "store/AddressStore.h"
 #include "text/LineReader.h"
@@ -136,11 +134,9 @@ void throughTheStore(const QString& path, const Recorder& parsed)
     // A fixed day keeps a run repeatable, as libFuzzer needs.
     const auto day = [] { return QDateTime(QDate(2024, 2, 29), QTime(12, 0)).toMSecsSinceEpoch(); };
     const OutputTarget out = OutputTarget::file(tempPath("out.txt"));
-    exportCsv(store, out);
-    for (std::size_t layout = 0; layout < kMemoLayouts.size(); ++layout)
-        exportEdMax(store, out, MemoLayout(layout));
-    for (std::size_t layout = 0; layout < kRemarksLayouts.size(); ++layout)
-        exportTuruKame(store, out, RemarksLayout(layout), day);
+    for (const Job& job : jobs())
+        for (std::size_t layout = 0; job.exportTo && layout < (job.layouts ? job.layouts->entries.size() : 1); ++layout)
+            job.exportTo(store, out, static_cast<int>(layout), day, {});
 }
 #endif
 

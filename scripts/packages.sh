@@ -21,6 +21,8 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev)
+# What the tests read the program's output with: a vCard reader for the system's Python.
+TEST_PACKAGES=(python3-vobject)
 # Japanese on screen: a gothic font, and Qt's own dialogs in Japanese.
 FONT_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
 # The X server, a window manager and the tools with which tests/gui-x/drive.sh drives the program.

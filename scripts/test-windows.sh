@@ -3,7 +3,7 @@
 # Wine as on a Japanese Windows, in a Wine prefix of this run's own: the core, window (offscreen)
 # and command-line tests through ctest; then the packed zip as a user has it, unzipped into a
 # folder with Japanese in its path and the program renamed, whose command line must write for the
-# example listing, in code page 932, UTF-8 and UTF-16, the Linux build's three files byte for byte.
+# example listing, in code page 932, UTF-8 and UTF-16, the Linux build's four files byte for byte.
 #
 #   bash scripts/test-windows.sh [LINUX_BUILD]   (default build-test: the one scripts/test.sh makes)
 set -euo pipefail
@@ -56,12 +56,12 @@ for listing in "一覧 cp932.txt" "一覧 utf-8.txt" "一覧 utf-16.txt"; do
   on_linux import "$listing" >"$run/linux.out"
   iconv -f CP932 -t UTF-8 "$run/windows.out" | tr -d '\r' | cmp -s - "$run/linux.out" ||
     fail "import of $listing said: $(iconv -f CP932 -t UTF-8 "$run/windows.out")"
-  for command in csv edmax turukame; do
+  for command in csv edmax turukame vcard; do
     on_windows $command || fail "$command after $listing failed"
     on_linux $command
   done
-  for file in PalukF02.txt 常用アドレス.adr AdrBook.txt; do
+  for file in PalukF02.txt 常用アドレス.adr AdrBook.txt アドレス帳.vcf; do
     cmp "$windows/$file" "$run/linux/$file" || fail "$file after $listing differs from the Linux build's"
   done
-  echo "Windows zip: $listing imported, three files as the Linux build's: $(cat "$run/linux.out")"
+  echo "Windows zip: $listing imported, four files as the Linux build's: $(cat "$run/linux.out")"
 done

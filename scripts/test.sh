@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-install_missing "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${X_PACKAGES[@]}"
+install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${X_PACKAGES[@]}"
 jobs=$(nproc)
 
 bash scripts/check-format.sh

@@ -1,38 +1,13 @@
 #include "cli/Arguments.h"
-#include "base/ProgramOutputFiles.h"
+#include "base/Jobs.h"
 #include "base/ProgramVersion.h"
 #include "base/SameFile.h"
-#include "base/TaskNames.h"
-#include "export/EdMaxExport.h"
-#include "export/TuruKameExport.h"
 
-#include <QCommandLineParser>
-#include <QRegularExpression>
-#include <algorithm>
-#include <iterator>
+#include <QMap>
 #include <span>
 
 namespace paluksen::cli {
 namespace {
-
-// Each command, the window whose job it does, and the option choosing its layout, if any.
-struct CommandJob {
-    QLatin1StringView command;
-    Job job;
-    const TaskNames& names;
-    QLatin1StringView arguments; // as the usage shows them
-    QLatin1StringView layoutOption;
-    const QString* layoutsCaption;
-    std::span<const LayoutEntry> layouts;
-};
-const CommandJob kJobs[] = {
-    {QLatin1StringView("import"), Job::Import, kImportTask, QLatin1StringView("LISTING"), {}, nullptr, {}},
-    {QLatin1StringView("csv"), Job::Csv, kCsvTask, QLatin1StringView("[OUTPUT]"), {}, nullptr, {}},
-    {QLatin1StringView("edmax"), Job::EdMax, kEdMaxTask, QLatin1StringView("[--memo N] [OUTPUT]"),
-     QLatin1StringView("memo"), &kMemoLayoutsCaption, kMemoLayouts},
-    {QLatin1StringView("turukame"), Job::TuruKame, kTuruKameTask, QLatin1StringView("[--remarks N] [OUTPUT]"),
-     QLatin1StringView("remarks"), &kRemarksLayoutsCaption, kRemarksLayouts},
-};
 
 Arguments wrong(const QString& line)
 {
@@ -54,75 +29,101 @@ bool chooseLayout(const QString& value, std::span<const LayoutEntry> layouts, in
     return true;
 }
 
-// An unknown option as the user typed it, dashes and all.
-QString typedOption(const QStringList& arguments, const QString& name)
+// The arguments as the user gave them. A word that starts with a dash is an option, up to a
+// word "--", after which every word is an argument; a dash alone is an argument (standard
+// output). An option has one dash or two and takes its value after "=" or as the next word.
+struct Scanned {
+    QStringList words; // the command and its arguments
+    QMap<QString, QStringList> values;
+    bool help = false;
+    bool version = false;
+    QString wrong;
+};
+
+bool takesValue(QStringView option)
 {
-    for (const QString& argument : arguments) {
-        const QString option = argument.section(u'=', 0, 0);
-        if (option.startsWith(u'-') && QStringView(option).sliced(option.startsWith(u"--") ? 2 : 1) == name)
-            return option;
+    if (option == u"store")
+        return true;
+    for (const Job& job : jobs())
+        if (job.layouts && job.layouts->option == option)
+            return true;
+    return false;
+}
+
+Scanned scan(const QStringList& arguments)
+{
+    Scanned scanned;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || argument == u"-" || !argument.startsWith(u'-')) {
+            scanned.words << argument;
+            continue;
+        }
+        if (argument == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        const QString typed = argument.section(u'=', 0, 0);
+        const QString name = typed.sliced(typed.startsWith(u"--") ? 2 : 1);
+        const bool valueGiven = argument.contains(u'=');
+        if (name == u"help" || name == u"version") {
+            if (valueGiven) {
+                scanned.wrong = typed + QStringLiteral(" には値を指定できません。");
+                return scanned;
+            }
+            (name == u"help" ? scanned.help : scanned.version) = true;
+        } else if (takesValue(name)) {
+            if (!valueGiven && i + 1 == arguments.size()) {
+                scanned.wrong = typed + QStringLiteral(" の値がありません。");
+                return scanned;
+            }
+            scanned.values[name] << (valueGiven ? argument.section(u'=', 1) : arguments[++i]);
+        } else {
+            scanned.wrong = QStringLiteral("知らないオプションです: ") + typed;
+            return scanned;
+        }
     }
-    return name;
+    return scanned;
 }
 
 } // namespace
 
 Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths)
 {
-    const QCommandLineOption store(QStringLiteral("store"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption help(QStringLiteral("help"));
-    const QCommandLineOption version(QStringLiteral("version"));
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({store, help, version});
-    QStringList valueOptions{store.names().constFirst()};
-    for (const CommandJob& job : kJobs)
-        if (!job.layoutOption.isEmpty()) {
-            parser.addOption(QCommandLineOption(job.layoutOption, QString(), QStringLiteral("N")));
-            valueOptions << job.layoutOption;
-        }
-
-    // The parser's own error texts are English; each case is named here instead.
-    if (!parser.parse(QStringList{QStringLiteral("paluksen")} + arguments)) {
-        if (!parser.unknownOptionNames().isEmpty())
-            return wrong(QStringLiteral("知らないオプションです: ") +
-                         typedOption(arguments, parser.unknownOptionNames().constFirst()));
-        // The other complaints name the option in quotes: one that takes a value came last
-        // without it, or one that takes none was given one.
-        const QString option = QRegularExpression(QStringLiteral("'([^']*)'")).match(parser.errorText()).captured(1);
-        if (option == arguments.constLast())
-            return wrong(option + QStringLiteral(" の値がありません。"));
-        return wrong(option + QStringLiteral(" には値を指定できません。"));
-    }
-    if (parser.isSet(help))
+    const Scanned scanned = scan(arguments);
+    if (!scanned.wrong.isEmpty())
+        return wrong(scanned.wrong);
+    if (scanned.help)
         return Arguments{Arguments::Kind::Help, {}, {}};
-    if (parser.isSet(version))
+    if (scanned.version)
         return Arguments{Arguments::Kind::Version, {}, {}};
-    for (const QString& option : valueOptions)
-        if (parser.values(option).size() > 1)
-            return wrong(QStringLiteral("--") + option + QStringLiteral(" が2回以上指定されています。"));
+    for (auto option = scanned.values.cbegin(); option != scanned.values.cend(); ++option)
+        if (option->size() > 1)
+            return wrong(QStringLiteral("--") + option.key() + QStringLiteral(" が2回以上指定されています。"));
+    const auto value = [&](const QString& option) { return scanned.values.value(option).value(0); };
 
-    QStringList rest = parser.positionalArguments();
+    QStringList rest = scanned.words;
     if (rest.isEmpty())
         return wrong(QStringLiteral("コマンドが指定されていません。"));
     const QString name = rest.takeFirst();
-    const CommandJob* job = std::find_if(std::begin(kJobs), std::end(kJobs),
-                                         [&](const CommandJob& entry) { return name == entry.command; });
-    if (job == std::end(kJobs))
+    const Job* job = jobOfCommand(name);
+    if (!job)
         return wrong(QStringLiteral("知らないコマンドです: ") + name);
 
     Arguments result{Arguments::Kind::Run, {}, {}};
     Command& command = result.command;
-    command.job = job->job;
-    if (parser.isSet(store) && parser.value(store).isEmpty())
+    command.job = job;
+    const bool storeGiven = scanned.values.contains(u"store"_qs);
+    if (storeGiven && value(u"store"_qs).isEmpty())
         return wrong(QStringLiteral("--store に空の文字列が指定されています。"));
     command.paths = paths;
-    command.ownStore = !parser.isSet(store);
-    command.storePath = command.ownStore ? paths.store : parser.value(store);
-    for (const CommandJob& other : kJobs)
-        if (&other != job && !other.layoutOption.isEmpty() && parser.isSet(other.layoutOption))
-            return wrong(QStringLiteral("--%1 は %2 にだけ指定できます。").arg(other.layoutOption, other.command));
-    if (command.job == Job::Import) {
+    command.ownStore = !storeGiven;
+    command.storePath = storeGiven ? value(u"store"_qs) : paths.store;
+    for (const Job& other : jobs())
+        if (&other != job && other.layouts && scanned.values.contains(other.layouts->option))
+            return wrong(QStringLiteral("--%1 は %2 にだけ指定できます。").arg(other.layouts->option, other.command));
+    if (job->importListing) {
         if (rest.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）が指定されていません。"));
         command.listingPath = rest.takeFirst();
@@ -131,7 +132,7 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
             return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
     } else {
         command.ownOutput = rest.isEmpty();
-        const QString output = command.ownOutput ? paths.output(job->names.fileName) : rest.takeFirst();
+        const QString output = command.ownOutput ? paths.output(job->fileName) : rest.takeFirst();
         if (output.isEmpty())
             return wrong(QStringLiteral("出力ファイル（OUTPUT）に空の文字列が指定されています。"));
         if (output != u"-" && sameFile(output, command.storePath))
@@ -141,13 +142,14 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
     if (!rest.isEmpty())
         return wrong(QStringLiteral("余分な引数があります: ") + rest.constFirst());
 
-    if (!job->layoutOption.isEmpty()) {
-        const QString value = parser.isSet(job->layoutOption) ? parser.value(job->layoutOption) : QStringLiteral("1");
-        if (!chooseLayout(value, job->layouts, command.layout))
+    if (job->layouts) {
+        const QString option = job->layouts->option;
+        const QString chosen = scanned.values.contains(option) ? value(option) : QStringLiteral("1");
+        if (!chooseLayout(chosen, job->layouts->entries, command.layout))
             return wrong(QStringLiteral("--%1 には 1 から %2 の番号を指定してください: ")
-                             .arg(job->layoutOption)
-                             .arg(job->layouts.size()) +
-                         value);
+                             .arg(option)
+                             .arg(job->layouts->entries.size()) +
+                         chosen);
     }
     return result;
 }
@@ -155,12 +157,15 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
 QString usageText()
 {
     QString text = QStringLiteral("使い方:\n  %1メインメニューを開きます\n").arg(u"paluksen"_qs, -43);
-    for (const CommandJob& job : kJobs) {
-        const QString note = job.job == Job::Import ? QStringLiteral("今までのデータは置き換わります")
-                                                    : QStringLiteral("既定: 出力フォルダの ") + job.names.fileName;
+    for (const Job& job : jobs()) {
+        const QString note = job.importListing ? QStringLiteral("今までのデータは置き換わります")
+                                               : QStringLiteral("既定: 出力フォルダの ") + job.fileName;
+        const QString words = job.importListing ? QStringLiteral("LISTING")
+                              : job.layouts     ? QStringLiteral("[--%1 N] [OUTPUT]").arg(job.layouts->option)
+                                                : QStringLiteral("[OUTPUT]");
         text += QStringLiteral("  %1%2（%3）\n")
-                    .arg(QStringLiteral("paluksen %1 %2").arg(job.command, job.arguments), -43)
-                    .arg(job.names.caption, note);
+                    .arg(QStringLiteral("paluksen %1 %2").arg(job.command, words), -43)
+                    .arg(job.caption, note);
     }
     return text +
            QStringLiteral(
@@ -172,22 +177,22 @@ QString helpText()
     QString text = programVersionText() + QStringLiteral("\n\n") + usageText() +
                    QStringLiteral("\nオプション:\n"
                                   "  --store FILE   アドレス帳データベース（既定: プログラムのもの）\n");
-    for (const CommandJob& job : kJobs)
-        if (!job.layoutOption.isEmpty())
+    for (const Job& job : jobs())
+        if (job.layouts)
             text += QStringLiteral("  %1%2（%3、既定 1）\n")
-                        .arg(QStringLiteral("--%1 N").arg(job.layoutOption), -15)
-                        .arg(*job.layoutsCaption, job.command);
+                        .arg(QStringLiteral("--%1 N").arg(job.layouts->option), -15)
+                        .arg(job.layouts->caption, job.command);
     text += QStringLiteral(
         "  --help         この説明を表示します\n"
         "  --version      バージョンを表示します\n"
         "\nプログラムのフォルダにアドレス帳データベースがあり、書き込めるときは、データベースも出力フォルダも\n"
         "そのフォルダです。そうでないとき（インストールしたとき）は、データベースは利用者ごとのデータフォルダ\n"
         "（Linux では ~/.local/share/paluksen）、出力フォルダはドキュメントの Paluksen フォルダです。\n");
-    for (const CommandJob& job : kJobs) {
-        if (job.layoutOption.isEmpty())
+    for (const Job& job : jobs()) {
+        if (!job.layouts)
             continue;
-        text += QStringLiteral("\n%1（--%2 N）:\n").arg(*job.layoutsCaption, job.layoutOption);
-        for (const LayoutEntry& entry : job.layouts)
+        text += QStringLiteral("\n%1（--%2 N）:\n").arg(job.layouts->caption, job.layouts->option);
+        for (const LayoutEntry& entry : job.layouts->entries)
             text += QStringLiteral("  ") + entry.listText + u'\n';
     }
     return text + QStringLiteral("\n終了コード:\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Jobs.h"
 #include "base/ProgramPaths.h"
 #include "text/LineWriter.h"
 
@@ -8,17 +9,15 @@
 
 namespace paluksen::cli {
 
-enum class Job { Import, Csv, EdMax, TuruKame };
-
 // One run of the command line, as the arguments ask for it. A path not given is the program's
 // own: the store the windows open, the output file the window would write.
 struct Command {
-    Job job = Job::Csv;
+    const Job* job = nullptr;
     QString storePath;
     QString listingPath;        // import only
     QStringList programOutputs; // import only: never a listing
     OutputTarget output;        // exports only
-    int layout = 0;             // the place in the job's layout list: a MemoLayout or a RemarksLayout
+    int layout = 0;             // the place in the job's layout list
     ProgramPaths paths;         // the program's own places, for a store or an output not given
     bool ownStore = false;
     bool ownOutput = false;

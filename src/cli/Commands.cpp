@@ -1,9 +1,5 @@
 #include "cli/Commands.h"
-#include "export/CsvExport.h"
-#include "export/EdMaxExport.h"
-#include "export/TuruKameExport.h"
 #include "import/ImportOutcome.h"
-#include "import/ListingImport.h"
 #include "store/AddressStore.h"
 #include "store/ProgramStore.h"
 
@@ -17,21 +13,11 @@ Outcome runCommand(const Command& command)
         command.ownStore ? store::openProgramStore(command.paths) : store::openAddressStore(command.storePath);
     if (command.ownOutput)
         command.paths.makeOutputDir();
-    switch (command.job) {
-    case Job::Import: {
-        const ParseResult result = importListing(store, command.listingPath, command.programOutputs);
+    if (command.job->importListing) {
+        const ParseResult result = command.job->importListing(store, command.listingPath, command.programOutputs, {});
         return {result.outcome == ParseOutcome::Completed ? kSuccess : kNoRecords, importOutcomeText(result)};
     }
-    case Job::Csv:
-        exportCsv(store, command.output);
-        break;
-    case Job::EdMax:
-        exportEdMax(store, command.output, MemoLayout(command.layout));
-        break;
-    case Job::TuruKame:
-        exportTuruKame(store, command.output, RemarksLayout(command.layout));
-        break;
-    }
+    command.job->exportTo(store, command.output, command.layout, &QDateTime::currentMSecsSinceEpoch, {});
     return {};
 }
 

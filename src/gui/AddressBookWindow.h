@@ -1,27 +1,18 @@
 #pragma once
 
-#include "export/CompanyDetails.h"
-#include "export/ShowStatus.h"
 #include "gui/TaskWindow.h"
-#include "text/LineWriter.h"
-
-#include <functional>
-#include <span>
 
 class QComboBox;
 
 namespace paluksen {
 
-// What tells the two mail-client windows apart: their names, the list that chooses how company,
-// department and title are written, the message telling the user where to copy the file, and the
-// export, given the chosen entry's place in the list (its layout).
+// What tells the two mail-client windows apart beyond their jobs: the name of the list that
+// chooses how company, department and title are written, and the message telling the user where
+// to copy the file.
 struct AddressBookDesign {
-    const TaskNames& names;
-    QString listCaption;
+    QString window;
     QString listName;
-    std::span<const LayoutEntry> layouts;
     QString completionMessage;
-    std::function<void(TaskContext&, const OutputTarget&, int layout, const ShowStatus&)> exportBook;
 };
 
 extern const AddressBookDesign kEdMaxWindow;

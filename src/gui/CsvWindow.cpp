@@ -1,12 +1,12 @@
 #include "gui/CsvWindow.h"
-#include "export/CsvExport.h"
 
 #include <QDir>
 
 namespace paluksen {
 
 CsvWindow::CsvWindow(TaskContext& context)
-    : TaskWindow(context, kCsvTask, {1890, 200, 800, 1200}), outputPath_(context.paths.output(kCsvTask.fileName))
+    : TaskWindow(context, jobOfWindow(u"PalukF02"), {1890, 200, 800, 1200}),
+      outputPath_(context.paths.output(job_.fileName))
 {
     setStatus(QStringLiteral("グループ,名前,アドレス,会社名,部署名,役職\nの形式で、\n") + shownPath(outputPath_) +
               QStringLiteral("\nに出力します。"));
@@ -15,7 +15,8 @@ CsvWindow::CsvWindow(TaskContext& context)
 void CsvWindow::run()
 {
     context_.paths.makeOutputDir();
-    exportCsv(context_.store, OutputTarget::file(outputPath_), [this](const QString& status) { setStatus(status); });
+    job_.exportTo(context_.store, OutputTarget::file(outputPath_), 0, context_.clock,
+                  [this](const QString& status) { setStatus(status); });
     if (!context_.platform.shellOpen(this, outputPath_))
         context_.platform.messageBox(
             this,

@@ -1,11 +1,13 @@
 #include "gui/ImportWindow.h"
-#include "base/ProgramOutputFiles.h"
+#include "base/Jobs.h"
 #include "import/ImportOutcome.h"
 #include "import/ListingImport.h"
 
 namespace paluksen {
 
-ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, kImportTask, {1890, 300, 600, 1200}) { }
+ImportWindow::ImportWindow(TaskContext& context) : TaskWindow(context, jobOfWindow(u"PalukF01"), {1890, 300, 600, 1200})
+{
+}
 
 void ImportWindow::run()
 {

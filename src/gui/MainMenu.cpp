@@ -1,6 +1,5 @@
 #include "gui/MainMenu.h"
 #include "base/ProgramVersion.h"
-#include "base/TaskNames.h"
 #include "gui/Controls.h"
 #include "gui/FailureReport.h"
 #include "gui/JapaneseFont.h"
@@ -16,28 +15,11 @@
 namespace paluksen {
 namespace {
 
-// The jobs of the numbered buttons; the other buttons are spare, hidden and do nothing.
-const TaskNames* jobOfButton(int number)
-{
-    switch (number) {
-    case 1:
-        return &kImportTask;
-    case 2:
-        return &kCsvTask;
-    case 5:
-        return &kEdMaxTask;
-    case 6:
-        return &kTuruKameTask;
-    default:
-        return nullptr;
-    }
-}
-
 // Every numbered caption is padded with ideographic spaces to 44 bytes of code page 932, 22
 // full-width cells, so the centred captions line up down the column.
 QString buttonCaption(int number)
 {
-    const TaskNames* job = jobOfButton(number);
+    const Job* job = jobOfButton(number);
     const QString caption = QStringLiteral("(&%1)").arg(number) + (job ? job->caption : QString());
     return caption + QString((44 - cp932::encode(caption).size()) / 2, QChar(0x3000));
 }
@@ -56,7 +38,7 @@ MainMenu::MainMenu(TaskContext& context) : context_(context)
         auto* button = commandButton(buttonCaption(number), this);
         button->setObjectName(QStringLiteral("Command%1").arg(number));
         button->setGeometry(twipsRect(500, 200 + 500 * i, 4200, 450));
-        button->setVisible(jobOfButton(number) != nullptr);
+        button->setVisible(jobOfButton(number) != nullptr); // a spare button is hidden and does nothing
         connect(button, &QPushButton::clicked, this,
                 [this, number] { runGuarded(context_.platform, [this, number] { showTask(number); }); });
         if (i == 0)

@@ -18,14 +18,14 @@ constexpr int kRunWidth = 1800;
 constexpr int kRunHeight = 400;
 } // namespace
 
-TaskWindow::TaskWindow(TaskContext& context, const TaskNames& names, const TaskWindowLayout& layout)
-    : context_(context),
+TaskWindow::TaskWindow(TaskContext& context, const Job& job, const TaskWindowLayout& layout)
+    : context_(context), job_(job),
       status_(
           topLeftLabel(QString(), this, twipsRect(kStatusLeft, layout.statusTop, kStatusWidth, layout.statusHeight))),
       run_(commandButton(QStringLiteral("処理実行"), this))
 {
-    setObjectName(names.window);
-    setWindowTitle(names.caption);
+    setObjectName(job.window);
+    setWindowTitle(job.caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(japaneseFont(9));
     setFixedSize(twipsSize(kWidth, layout.clientHeight));

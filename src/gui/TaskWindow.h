@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/TaskNames.h"
+#include "base/Jobs.h"
 #include "gui/TaskContext.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ struct TaskWindowLayout {
 class TaskWindow : public QWidget {
     Q_OBJECT
 public:
-    TaskWindow(TaskContext& context, const TaskNames& names, const TaskWindowLayout& layout);
+    TaskWindow(TaskContext& context, const Job& job, const TaskWindowLayout& layout);
 
 protected:
     // Sets the status text and repaints at once: the run holds the thread, so nothing else would.
@@ -37,6 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     TaskContext& context_;
+    const Job& job_;
 
 private:
     void fitStatus();

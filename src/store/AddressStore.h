@@ -64,6 +64,15 @@ inline const QString kOutputWithoutGroup =
 // text: a name holding a single quote must neither break the statement nor change it.
 inline const QString kOutputOfGroup =
     withNames(kMembershipPattern + QStringLiteral(" WHERE m.%1 = ? ORDER BY m.%2, m.%3"));
+// The vCard export's rows: each distinct membership (kind 0, with the company details the output
+// view gives its name and address), then each person whom no membership names (kind 1, with the
+// person's place in the table, so that duplicates keep their stored order), sorted by name and
+// address, a pair's memberships together in the order of their groups. The columns: kind, place,
+// then the output columns in their order.
+inline const QString kCardRows =
+    withNames(QStringLiteral("SELECT DISTINCT 0, 0,") + kMembershipPattern.sliced(6) + // after its "SELECT"
+              QStringLiteral(" UNION ALL SELECT 1, p.rowid,") + kUnnamedPersonPattern.sliced(6) +
+              QStringLiteral(" ORDER BY 4, 5, 1, 3, 2"));
 } // namespace sql
 
 // Opens the address store that ships beside the executable and checks that it is one: a

@@ -14,7 +14,7 @@ namespace {
 constexpr qsizetype kFlushBytes = 64 * 1024;
 }
 
-LineWriter::LineWriter(const OutputTarget& target)
+LineWriter::LineWriter(const OutputTarget& target, OutputEncoding encoding) : encoding_(encoding)
 {
     buffer_.reserve(kFlushBytes + 4096);
     if (target.toStandardOutput)
@@ -79,7 +79,10 @@ LineWriter::~LineWriter()
 
 void LineWriter::writeLine(QStringView line)
 {
-    encoder_.encode(line, buffer_);
+    if (encoding_ == OutputEncoding::Utf8)
+        buffer_ += line.toUtf8();
+    else
+        encoder_.encode(line, buffer_);
     buffer_.append("\r\n", 2);
     if (buffer_.size() >= kFlushBytes)
         flushBuffer();

@@ -17,8 +17,12 @@ struct OutputTarget {
     bool toStandardOutput = false;
 };
 
-// Writes an output file line by line in code page 932, CR LF after every line, no byte-order
-// mark. The lines go to a temporary file beside the target, which replaces the target only on
+// How an output file's text is written: code page 932, which the old mail clients read, or
+// UTF-8, which holds every character the store does.
+enum class OutputEncoding { Cp932, Utf8 };
+
+// Writes an output file line by line in the encoding chosen, CR LF after every line, no
+// byte-order mark. The lines go to a temporary file beside the target, which replaces the target only on
 // commit(); a writer destroyed without commit leaves the earlier file as it was and no
 // temporary file behind, so a failed run never leaves a half-written address book.
 // Two targets are written in place instead, as a shell's redirection would write them: one that
@@ -29,7 +33,7 @@ struct OutputTarget {
 // only flushes, and a run that fails has already passed on what it wrote.
 class LineWriter {
 public:
-    explicit LineWriter(const OutputTarget& target);
+    explicit LineWriter(const OutputTarget& target, OutputEncoding encoding = OutputEncoding::Cp932);
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -49,6 +53,7 @@ private:
     QFile inPlace_;
     QFileDevice* device_ = &replacement_;
     QString shownName_; // what a failure names where the device has no file name of its own
+    OutputEncoding encoding_;
     cp932::Encoder encoder_;
     QByteArray buffer_;
 };

@@ -80,6 +80,7 @@ TEST_F(CommandLine, ExportsWriteWhatTheWindowsWrite)
     expectExport({"edmax"}, "常用アドレス.adr", "export/golden/edmax_1.adr");
     expectExport({"turukame"}, "AdrBook.txt", "export/golden/turukame_1.txt");
     expectExport({"csv", "-"}, "-", "export/golden/csv.txt");
+    expectExport({"vcard"}, "アドレス帳.vcf", "export/golden/vcard.vcf");
     for (int n = 1; n <= 8; ++n)
         expectExport({"edmax", "--memo", QString::number(n), "out.adr"}, "out.adr", QStringLiteral("export/golden/edmax_%1.adr").arg(n));
     for (int n = 1; n <= 5; ++n)
@@ -161,10 +162,13 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         {"", {"import", "sample.txt"}, 2, u"--store に空の文字列が指定されています。"_qs, nullptr},
         {"row.mdb", {"import", ""}, 2, u"取り込むファイル（LISTING）に空の文字列が指定されています。"_qs, nullptr},
         {"row.mdb", {"csv", ""}, 2, u"出力ファイル（OUTPUT）に空の文字列が指定されています。"_qs, nullptr},
-        {"none.mdb", {"edmax", "--memo", "9", "earlier.txt"}, 2, u"--memo には 1 から 8 の番号を指定してください: 9"_qs, nullptr},
+        {"none.mdb", {"edmax", "--memo=9", "earlier.txt"}, 2, u"--memo には 1 から 8 の番号を指定してください: 9"_qs, nullptr},
         {"none.mdb", {"turukame", "--remarks", "0"}, 2, u"--remarks には 1 から 5 の番号を指定してください: 0"_qs, nullptr},
         {"none.mdb", {"turukame", "--remarks", "1x"}, 2, u"--remarks には 1 から 5 の番号を指定してください: 1x"_qs, nullptr},
         {"none.mdb", {"edmax", "--memo"}, 2, u"--memo の値がありません。"_qs, nullptr},
+        {"none.mdb", {"edmax", "-memo", "1", "--memo=2"}, 2, u"--memo が2回以上指定されています。"_qs, nullptr},
+        {"none.mdb", {"--version=2"}, 2, u"--version には値を指定できません。"_qs, nullptr},
+        {"none.mdb", {"csv", "--", "a", "--help"}, 2, u"余分な引数があります: --help"_qs, nullptr}, // "--" ends the options
         {"none.mdb", {"csv", "--memo", "1"}, 2, u"--memo は edmax にだけ指定できます。"_qs, nullptr},
         {"none.mdb", {"csv", "-colour"}, 2, u"知らないオプションです: -colour"_qs, nullptr},
         {"none.mdb", {"csv", "--colour=red"}, 2, u"知らないオプションです: --colour"_qs, nullptr},

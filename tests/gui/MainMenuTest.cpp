@@ -6,6 +6,7 @@
 #include "gui/ImportWindow.h"
 #include "gui/Program.h"
 #include "gui/QtPlatform.h"
+#include "gui/VcardWindow.h"
 #include "support/WindowTest.h"
 
 #include <QComboBox>
@@ -108,7 +109,7 @@ TEST_F(MainMenuTest, GuardAndShowingAgainBringAWindowForward)
     EXPECT_EQ(windows_.count(), 0);
     // The help shipped beside the program reads as Japanese is written, with no space where its
     // source breaks a line between sentences; it fits the window's width; Escape closes it.
-    EXPECT_TRUE(help->toPlainText().contains(u"paluksen turukame [--remarks N] [OUTPUT]"_qs));
+    EXPECT_TRUE(help->toPlainText().contains(u"paluksen vcard [OUTPUT]"_qs));
     EXPECT_FALSE(help->toPlainText().contains(QRegularExpression(u"[。、] +\\S"_qs)));
     EXPECT_EQ(help->horizontalScrollBar()->maximum(), 0);
     QTest::keyClick(help, Qt::Key_Escape);
@@ -200,7 +201,7 @@ TEST_F(LayoutTest, EveryWindowOpensAsItsGoldenText)
 {
     context_.paths = ProgramPaths::portable(u"/home/user/paluksen"_qs, u"paluksen"_qs); // a status wraps a path by its length: a temporary one varies
     for (QWidget* opened : {static_cast<QWidget*>(new MainMenu(context_)), static_cast<QWidget*>(new ImportWindow(context_)),
-                            static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
+                            static_cast<QWidget*>(new CsvWindow(context_)), static_cast<QWidget*>(new VcardWindow(context_)), static_cast<QWidget*>(new AddressBookWindow(context_, kEdMaxWindow)),
                             static_cast<QWidget*>(new AddressBookWindow(context_, kTuruKameWindow))}) {
         std::unique_ptr<QWidget> window(opened);
         window->show();

@@ -1,6 +1,7 @@
 #include "gui/AddressBookWindow.h"
 #include "gui/CsvWindow.h"
 #include "gui/ImportWindow.h"
+#include "gui/VcardWindow.h"
 #include "store/AddressStore.h"
 #include "support/WindowTest.h"
 #include "text/Cp932.h"
@@ -153,10 +154,12 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
     context_.clock = [&] { return moments[std::min(asked++, 2)].toMSecsSinceEpoch(); };
     const std::function<TaskWindow*()> windows[] = {[&] { return new CsvWindow(context_); },
                                                     [&] { return new AddressBookWindow(context_, kEdMaxWindow); },
-                                                    [&] { return new AddressBookWindow(context_, kTuruKameWindow); }};
-    const QString files[] = {u"PalukF02.txt"_qs, u"常用アドレス.adr"_qs, u"AdrBook.txt"_qs};
+                                                    [&] { return new AddressBookWindow(context_, kTuruKameWindow); },
+                                                    [&] { return new VcardWindow(context_); }};
+    const QString files[] = {u"PalukF02.txt"_qs, u"常用アドレス.adr"_qs, u"AdrBook.txt"_qs, u"アドレス帳.vcf"_qs};
     const QString edMaxDone = u"EdMax用のアドレス帳(常用アドレス.adr)を作成しました。\nC:\\Program Files\\EdMax\\Address フォルダにコピーしてください。"_qs;
     const QString turuKameDone = u"鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。"_qs;
+    const QString vcardDone = u"vCard ファイルを作成しました。\n<output>\nThunderbird のアドレス帳や Google コンタクトでは「インポート」でこのファイルを選んでください。\nスマートフォンにはメールに添付して送り、開くと取り込めます。"_qs;
     const QByteArray earlier = "an earlier, longer file\r\n";
     enum class Setup { EarlierFile,
                        NoViewer,
@@ -176,6 +179,9 @@ TEST_F(TaskWindowsTest, ExportRunsAndFailures)
         {0, Setup::EarlierFile, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", {}, {}},
         {1, Setup::EarlierFile, 7, "A\t\t\r\na@x\r\n\r\nB\t\t\r\nb@x\r\n\r\nC\t\t\r\nc@x\r\n\r\n", edMaxDone, u"アドレス出力中"_qs},
         {2, Setup::EarlierFile, 3, "A,a@x,2019/01/07,C\r\nB,b@x,2019/01/08,\r\nC,c@x,2019/01/07,\r\n", turuKameDone, u"出力中"_qs},
+        {3, Setup::EarlierFile, -1, "BEGIN:VCARD\r\nVERSION:3.0\r\nN:A;;;;\r\nFN:A\r\nEMAIL;TYPE=INTERNET:a@x\r\nORG:C\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nN:B;;;;\r\nFN:B\r\n"
+                                    "EMAIL;TYPE=INTERNET:b@x\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nN:C;;;;\r\nFN:C\r\nEMAIL;TYPE=INTERNET:c@x\r\nEND:VCARD\r\n",
+         vcardDone, u"出力中"_qs},
         {0, Setup::NoViewer, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n",
          u"CSV ファイルを作成しました。\n<output>\nテキストファイルを表示するプログラムが見つからないため、表示できませんでした。"_qs, u"出力中"_qs},
         {0, Setup::InstalledFirstOutput, -1, ",A,a@x,C,,\r\n,B,b@x,,,\r\n,C,c@x,,,\r\n", {}, {}},

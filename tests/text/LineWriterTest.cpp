@@ -5,7 +5,9 @@
 #include <QDir>
 #include <csignal>
 #include <gtest/gtest.h>
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
@@ -33,6 +35,36 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
     }
     EXPECT_EQ(readFile(target), "\r\n\x8e\x52\x93\x63,?\r\n" + QByteArray(200000, 'x') + "\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"AdrBook.txt"_qs});
+}
+
+// A file another program holds open without sharing (a spreadsheet showing the CSV file) is not
+// replaced: the run fails as a sharing violation in the user's words, and the earlier file stays
+// whole with no temporary file beside it. Only Windows locks files so.
+TEST(LineWriter, FileHeldOpenByAnotherProgramIsKept)
+{
+#ifndef Q_OS_WIN
+    GTEST_SKIP() << "only Windows keeps other programs from a file";
+#else
+    QTemporaryDir dir;
+    const QString target = QDir::toNativeSeparators(dir.filePath(u"PalukF02.txt"_qs));
+    writeFile(target, "earlier\r\n");
+    const HANDLE held = CreateFileW(reinterpret_cast<const wchar_t*>(target.utf16()), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    try {
+        LineWriter writer(OutputTarget::file(target));
+        writer.writeLine(u"山田"_qs);
+        writer.commit();
+        ADD_FAILURE() << "a file held open was replaced";
+    } catch (const FileFailure& failure) {
+        EXPECT_EQ(failure.number(), ERROR_SHARING_VIOLATION);
+        EXPECT_TRUE(failure.detail().startsWith(target + u'\n') && failure.detail().endsWith(u'。'))
+            << failure.detail().toStdString();
+    }
+    CloseHandle(held);
+    EXPECT_EQ(readFile(target), "earlier\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"PalukF02.txt"_qs});
+#endif
 }
 
 // A shared installation: the folder is read-only to its user, the output file writable. The file

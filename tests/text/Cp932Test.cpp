@@ -21,6 +21,37 @@ TEST(Cp932, EveryTwoByteCodeDecodesAndEncodesAsWindowsDoes)
     EXPECT_EQ(wrong, QStringList{});
 }
 
+// Every character of the Basic Multilingual Plane becomes the bytes the Linux build writes for
+// it, glibc's choices for characters the code page has no code of its own for included:
+// cp932_bmp.txt lists each character that does not become "?" with its bytes. The Linux build
+// writes that list afresh to the file named by PALUKSEN_WRITE_CP932_BMP.
+TEST(Cp932, EveryCharacterOfTheFirstPlaneIsWrittenAsTheLinuxBuildWritesIt)
+{
+    QHash<QByteArray, QByteArray> reference;
+    for (const QByteArray& line : readFile(QStringLiteral(PALUKSEN_TEST_DATA "/text/cp932_bmp.txt")).trimmed().split('\n'))
+        reference.insert(line.left(4), line.mid(5));
+    QByteArray list;
+    QStringList wrong; // character, the Linux build's bytes, this build's
+    cp932::Encoder encoder;
+    for (char32_t code = 0; code <= 0xFFFF; ++code) {
+        const auto unit = static_cast<char16_t>(code);
+        if (QChar::isSurrogate(unit))
+            continue;
+        QByteArray bytes;
+        encoder.encode(QStringView(&unit, 1), bytes);
+        const QByteArray character = QByteArray::number(unit, 16).toUpper().rightJustified(4, '0');
+        const QByteArray written = bytes == "?" ? QByteArray() : bytes.toHex().toUpper();
+        if (!written.isEmpty())
+            list += character + ' ' + written + '\n';
+        if (written != reference.value(character))
+            wrong << QString::fromLatin1(character + ' ' + reference.value(character, "3F") + ' ' + bytes.toHex().toUpper());
+    }
+    if (const QString path = qEnvironmentVariable("PALUKSEN_WRITE_CP932_BMP"); !path.isEmpty())
+        writeFile(path, list);
+    EXPECT_GT(reference.size(), 7000);
+    EXPECT_EQ(wrong, QStringList{});
+}
+
 // Both ways where the bytes come back: single bytes, and the spots where code page 932 differs
 // from plain Shift-JIS. Then one way: invalid bytes become U+FFFD without swallowing the next,
 // and what the code page cannot hold becomes one "?" (a pair included), also between ASCII runs

@@ -31,7 +31,8 @@ X_PACKAGES=(xvfb xauth xdotool openbox x11-utils imagemagick)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build: the MinGW-w64 cross compiler, Wine to run what it makes, apt's source tools
 # for Debian's Qt and SQLite sources (tcl makes SQLite's one-file source), GoogleTest's sources,
-# a Japanese locale for Wine's code page, and zip for the package.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils tcl ninja-build googletest locales zip unzip)
+# a Japanese locale for Wine's code page, zip for the package, and icoutils to read the program's
+# version, icon and manifest back from it.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xz-utils tcl ninja-build googletest locales zip unzip icoutils)
 # The Debian package: debhelper, and the checks its test runs over it (scripts/test-deb.sh).
 DEB_PACKAGES=(debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db)

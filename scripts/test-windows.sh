@@ -31,13 +31,37 @@ mkdir -p "$(dirname "$windows")" "$run/linux"
 mv "$run/paluksen-$version-windows-x64" "$windows"
 mv "$windows/paluksen.exe" "$windows/住所録.exe"
 cp "$linux/src/paluksen" "$linux/src/paluksen.mdb" "$run/linux/"
+fail() { echo "Windows zip: $*" >&2; exit 1; }
+
+# The program says who it is: its version resource, in Japanese, its icon and its manifest, read
+# back from the program as the zip has it.
+resource() { wrestool -x --raw "$@" "$windows/住所録.exe"; }
+hex_of() { od -An -tx1 | tr -d ' \n'; }
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex_of; }
+info=$(resource --type=16 | hex_of)
+# The fixed part after its signature: the structure's version, then file and product version 1.0.0.0.
+[[ $info == *bd04effe00000100000001000000000000000100000000* ]] || fail "no version 1.0.0.0 in $info"
+[[ $info =~ $(utf16 Translation)0000(0000)?1104b004 ]] || fail "not marked Japanese in Unicode"
+for pair in "FileDescription=Paluksen アドレス帳変換ツール" ProductName=Paluksen FileVersion=$version.0 \
+  ProductVersion=$version.0; do
+  [[ $info =~ $(utf16 041104B0).*$(utf16 "${pair%%=*}")0000(0000)?$(utf16 "${pair#*=}")0000 ]] ||
+    fail "no $pair in the Japanese block of the version"
+done
+manifest=$(resource --type=24 --name=1)
+for setting in 'level="asInvoker"' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' '>PerMonitorV2<' '>true/pm<'; do
+  [[ $manifest == *"$setting"* ]] || fail "manifest without $setting"
+done
+[[ $manifest != *activeCodePage* ]] || fail "the manifest changes the code page the files are written in"
+wrestool -x --type=14 "$windows/住所録.exe" | cmp -s -n "$(stat -c %s data/icons/paluksen.ico)" - data/icons/paluksen.ico ||
+  fail "not the program's icon"
+echo "Windows zip: the program carries its version $version.0, icon and manifest"
+
 locale=(LC_ALL=ja_JP.UTF-8)
 [ -d build-windows/locale ] && locale+=(LOCPATH="$PWD/build-windows/locale")
 on_windows() {
   (cd "$windows" && env "${locale[@]}" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine "$windows/住所録.exe" "$@")
 }
 on_linux() { (cd "$run/linux" && ./paluksen "$@"); }
-fail() { echo "Windows zip: $*" >&2; exit 1; }
 
 # Renamed, the program looks for a store of its new name, and says so in Japanese (code page 932
 # on the console, as on a Japanese Windows).

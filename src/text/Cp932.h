@@ -10,7 +10,8 @@ namespace paluksen::cp932 {
 
 // Code page 932 as Windows has it, through the platform's own converter.
 // Decoding never fails: a byte that starts no valid character becomes U+FFFD.
-// Encoding never fails: a character that code page 932 cannot hold becomes "?".
+// Encoding never fails: a character that code page 932 cannot hold becomes "?". Both builds write
+// the same bytes for every character.
 
 class Decoder {
 public:

@@ -1,4 +1,5 @@
-// Code page 932 through Windows' own converter, which is the reference for every byte.
+// Code page 932 through Windows' own converter. The few characters it writes otherwise than the
+// Linux build (glibc's converter) are written as there, so that both builds write the same files.
 #include "text/Cp932.h"
 
 #include <windows.h>
@@ -41,6 +42,42 @@ void convertWhole(const char* bytes, int size, QString& out)
         }
     }
     out.resize(start + written);
+}
+
+// The Linux build's bytes for a character Windows writes otherwise, or null. glibc writes a
+// look-alike of the code page for a few characters it has no code of its own for, as a user who
+// typed them in a UTF-8 listing would expect; Windows writes "?" for them. And Windows writes
+// four private-use characters and U+0080 as the code page's unassigned bytes, glibc as "?".
+const char* linuxBytes(char16_t character)
+{
+    switch (character) {
+    case 0x00A2: // ¢ as ￠
+        return "\x81\x91";
+    case 0x00A3: // £ as ￡
+        return "\x81\x92";
+    case 0x00A5: // ¥ as the yen sign of the Japanese byte 0x5C
+        return "\x5c";
+    case 0x00AC: // ¬ as ￢
+        return "\x81\xca";
+    case 0x2014: // — as ―
+        return "\x81\x5c";
+    case 0x2016: // ‖ as ∥
+        return "\x81\x61";
+    case 0x203E: // ‾ as the overline of the Japanese byte 0x7E
+        return "\x7e";
+    case 0x2212: // − as －
+        return "\x81\x7c";
+    case 0x301C: // 〜 as ～
+        return "\x81\x60";
+    case 0x0080:
+    case 0xF8F0:
+    case 0xF8F1:
+    case 0xF8F2:
+    case 0xF8F3:
+        return "?";
+    default:
+        return nullptr;
+    }
 }
 
 void encodeWhole(QStringView text, QByteArray& out)
@@ -94,12 +131,17 @@ void Encoder::encode(QStringView text, QByteArray& out)
     // so it becomes one "?" here, as a lone half does.
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSurrogate())
+        const char* const asOnLinux = linuxBytes(text[i].unicode());
+        if (!asOnLinux && !text[i].isSurrogate())
             continue;
         encodeWhole(text.sliced(start, i - start), out);
-        out.append('?');
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
+        if (asOnLinux) {
+            out.append(asOnLinux);
+        } else {
+            out.append('?');
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+        }
         start = i + 1;
     }
     encodeWhole(text.sliced(start), out);

@@ -1,5 +1,6 @@
 #include "text/LineWriter.h"
 #include "base/Failure.h"
+#include "base/FileInUse.h"
 #include "base/SystemError.h"
 
 #include <QFileInfo>
@@ -101,7 +102,7 @@ void LineWriter::commit()
     flushBuffer();
     clearSystemError();
     if (device_ == &replacement_) {
-        if (!replacement_.commit())
+        if (isHeldByAnotherProgram(replacement_.fileName()) || !replacement_.commit())
             fail(QStringLiteral("出力ファイルを保存できませんでした。"));
         return;
     }

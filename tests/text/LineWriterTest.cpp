@@ -5,7 +5,9 @@
 #include <QDir>
 #include <csignal>
 #include <gtest/gtest.h>
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
@@ -17,7 +19,8 @@ namespace paluksen::test {
 namespace {
 
 // Code page 932, CR LF after every line; the earlier file stays whole until the commit, and a
-// writer dropped without one (a run failing half-way) leaves it and no temporary file behind.
+// writer dropped without one (a run failing half-way) or failing its commit leaves it and no
+// temporary file behind.
 TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
 {
     QTemporaryDir dir;
@@ -31,6 +34,20 @@ TEST(LineWriter, WritesWholeLinesAndReplacesOnlyOnCommit)
         if (commit)
             writer.commit();
     }
+#ifdef Q_OS_WIN
+    // A file another program holds open without sharing (a spreadsheet showing the CSV file) is
+    // kept as well, and the run says, in the user's words, that it is in use.
+    const HANDLE held = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
+                                    GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    QString said;
+    try {
+        LineWriter(OutputTarget::file(target)).commit();
+    } catch (const FileFailure& failure) {
+        said = failureReportText(failure);
+    }
+    EXPECT_TRUE(said.startsWith(u"エラー番号：32\n"_qs) && said.endsWith(u'。')) << said.toStdString();
+    CloseHandle(held);
+#endif
     EXPECT_EQ(readFile(target), "\r\n\x8e\x52\x93\x63,?\r\n" + QByteArray(200000, 'x') + "\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"AdrBook.txt"_qs});
 }

@@ -17,9 +17,13 @@ fi
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/paluksen-windows.XXXXXX")
 export WINEPREFIX=$run/wine
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$run"' EXIT
+shared=""
+trap 'wineserver -k 2>/dev/null || true; [ -z "$shared" ] || chattr -R -i "$shared" 2>/dev/null || true; rm -rf "$run"' EXIT
 echo "Making a Wine prefix for this run"
 build-windows/wine-run.sh wineboot
+# Wine links the user's documents to the Linux home; this run's outputs stay in the prefix.
+profile=$WINEPREFIX/drive_c/users/$(id -un)
+rm -f "$profile/Documents" && mkdir "$profile/Documents"
 (cd build-windows && ctest --output-on-failure -j"$(nproc)")
 
 # The zip alone: no WINEPATH, so every DLL it loads must be in it. Wine's code page follows the
@@ -89,3 +93,25 @@ for listing in "一覧 cp932.txt" "一覧 utf-8.txt" "一覧 utf-16.txt"; do
   done
   echo "Windows zip: $listing imported, four files as the Linux build's: $(cat "$run/linux.out")"
 done
+
+# Unzipped where the user cannot write (as C:\Program Files is), the program keeps its store in
+# %LOCALAPPDATA%\paluksen, copied from the zip's on first start, and writes to Documents\Paluksen.
+# The folder is made immutable, which holds for root as well; the zip's folder stays as it was.
+shared="$run/読み取り専用/paluksen"
+mkdir -p "$(dirname "$shared")"
+unzip -q "dist/paluksen-$version-windows-x64.zip" -d "$run/unzipped"
+mv "$run/unzipped/paluksen-$version-windows-x64" "$shared"
+cp "$run/一覧 cp932.txt" "$run/一覧.txt"
+before=$(cd "$shared" && find . -type f -exec sha256sum {} + | sort)
+chattr -R +i "$shared"
+on_shared() {
+  (cd "$run" && env "${locale[@]}" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine "$shared/paluksen.exe" "$@")
+}
+on_shared import 一覧.txt >/dev/null || fail "import into the per-user store failed"
+on_shared vcard || fail "vcard from the per-user store failed"
+[ -f "$profile/AppData/Local/paluksen/paluksen.mdb" ] || fail "no store in %LOCALAPPDATA%\\paluksen"
+cmp "$profile/Documents/Paluksen/アドレス帳.vcf" "$run/linux/アドレス帳.vcf" ||
+  fail "the per-user store's vCard file differs from the Linux build's"
+chattr -R -i "$shared"
+[ "$(cd "$shared" && find . -type f -exec sha256sum {} + | sort)" = "$before" ] || fail "the read-only folder changed"
+echo "Windows zip: in a folder the user cannot write, the store is the user's own and the outputs in Documents\\Paluksen"

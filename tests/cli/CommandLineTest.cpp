@@ -141,7 +141,7 @@ TEST_F(CommandLine, EachEndSaysWhatHappenedAndKeepsWhatItMust)
         {"row.mdb", {"import", "empty.txt"}, 3, u"入力レコードがありませんでした。\n"_qs + kept, nullptr},
         {"row.mdb", {"import", "one.txt"}, 3, u"入力レコードが1件しかありませんでした。\n"_qs + kept, nullptr},
         {"row.mdb", {"import", "blank.txt"}, 3, u"入力レコードがありませんでした。\n"_qs + kept, nullptr},
-        {"row.mdb", {"import", "sub/../AdrBook.txt"}, 1, u"エラー番号：%1\nこのプログラムが出力したファイルは取り込めません。\nsub/../AdrBook.txt\nアドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EINVAL), nullptr},
+        {"row.mdb", {"import", "sub/../AdrBook.txt"}, 1, u"エラー番号：%1\nこのプログラムが出力したファイルは取り込めません。\n%2\nアドレス一覧のテキストファイルを指定してください。\n"_qs.arg(QString::number(EINVAL), QDir::toNativeSeparators(u"sub/../AdrBook.txt"_qs)), nullptr},
         {"row.mdb", {"import", "row.mdb"}, 1, // no text: the store itself
          u"エラー番号：%1\n入力ファイルはテキストファイルではありません。\nrow.mdb\nNUL 文字が含まれています。アドレス一覧のテキストファイルを指定してください。\n"_qs.arg(EILSEQ),
          nullptr},

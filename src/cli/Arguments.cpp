@@ -127,7 +127,6 @@ Arguments parseArguments(const QStringList& arguments, const ProgramPaths& paths
         if (rest.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）が指定されていません。"));
         command.listingPath = rest.takeFirst();
-        command.programOutputs = programOutputFiles(paths);
         if (command.listingPath.isEmpty())
             return wrong(QStringLiteral("取り込むファイル（LISTING）に空の文字列が指定されています。"));
     } else {

@@ -14,11 +14,10 @@ namespace paluksen::cli {
 struct Command {
     const Job* job = nullptr;
     QString storePath;
-    QString listingPath;        // import only
-    QStringList programOutputs; // import only: never a listing
-    OutputTarget output;        // exports only
-    int layout = 0;             // the place in the job's layout list
-    ProgramPaths paths;         // the program's own places, for a store or an output not given
+    QString listingPath; // import only
+    OutputTarget output; // exports only
+    int layout = 0;      // the place in the job's layout list
+    ProgramPaths paths;  // the program's own places, for a store or an output not given
     bool ownStore = false;
     bool ownOutput = false;
 };

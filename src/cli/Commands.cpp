@@ -14,7 +14,8 @@ Outcome runCommand(const Command& command)
     if (command.ownOutput)
         command.paths.makeOutputDir();
     if (command.job->importListing) {
-        const ParseResult result = command.job->importListing(store, command.listingPath, command.programOutputs, {});
+        const ParseResult result =
+            command.job->importListing(store, command.listingPath, programOutputFiles(command.paths), {});
         return {result.outcome == ParseOutcome::Completed ? kSuccess : kNoRecords, importOutcomeText(result)};
     }
     command.job->exportTo(store, command.output, command.layout, &QDateTime::currentMSecsSinceEpoch, {});

@@ -17,8 +17,7 @@ const AddressBookDesign kTuruKameWindow{
     QStringLiteral("鶴亀用のアドレス帳(AdrBook.txt)を作成しました。\nC:\\TuruKameData フォルダにコピーしてください。")};
 
 AddressBookWindow::AddressBookWindow(TaskContext& context, const AddressBookDesign& design)
-    : TaskWindow(context, jobOfWindow(design.window), {2190, 500, 800, 1500}), design_(design),
-      outputPath_(context.paths.output(job_.fileName))
+    : TaskWindow(context, jobOfWindow(design.window), {2190, 500, 800, 1500}), design_(design)
 {
     topLeftLabel(job_.layouts->caption, this, twipsRect(100, 80, 1200, 195))->setObjectName(QStringLiteral("Label1"));
     layoutChoice_ = new QComboBox(this);
@@ -30,14 +29,12 @@ AddressBookWindow::AddressBookWindow(TaskContext& context, const AddressBookDesi
     for (int layout = 0; layout < static_cast<int>(job_.layouts->entries.size()); ++layout)
         layoutChoice_->addItem(job_.layouts->entries[static_cast<std::size_t>(layout)].listText, layout);
     layoutChoice_->setCurrentIndex(0);
-    setStatus(shownPath(outputPath_) + QStringLiteral("\nに出力します。"));
+    setStatus(shownPath(outputPath()) + QStringLiteral("\nに出力します。"));
 }
 
 void AddressBookWindow::run()
 {
-    context_.paths.makeOutputDir();
-    job_.exportTo(context_.store, OutputTarget::file(outputPath_), layoutChoice_->currentData().toInt(), context_.clock,
-                  [this](const QString& status) { setStatus(status); });
+    writeOutput(layoutChoice_->currentData().toInt());
     context_.platform.messageBox(this, design_.completionMessage, QStringLiteral("処理完了"),
                                  MessageStyle::Information);
     close();

@@ -31,7 +31,6 @@ protected:
 private:
     const AddressBookDesign& design_;
     QComboBox* layoutChoice_ = nullptr;
-    QString outputPath_;
 };
 
 } // namespace paluksen

@@ -12,9 +12,6 @@ public:
 
 protected:
     void run() override;
-
-private:
-    QString outputPath_;
 };
 
 } // namespace paluksen

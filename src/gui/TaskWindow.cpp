@@ -51,6 +51,13 @@ void TaskWindow::setStatus(const QString& text)
     repaint();
 }
 
+void TaskWindow::writeOutput(int layout)
+{
+    context_.paths.makeOutputDir();
+    job_.exportTo(context_.store, OutputTarget::file(outputPath()), layout, context_.clock,
+                  [this](const QString& status) { setStatus(status); });
+}
+
 void TaskWindow::fitStatus()
 {
     // A long path can take more lines than the label's place holds, by how many the font needs:

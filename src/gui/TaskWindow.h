@@ -34,6 +34,10 @@ protected:
     // The job, run when the run button is pressed, after the button is disabled, under the
     // failure guard; it ends by closing the window.
     virtual void run() = 0;
+    // An export's file: beside a portable program, in the user's outputs' folder when installed.
+    QString outputPath() const { return context_.paths.output(job_.fileName); }
+    // Writes the job's file in the chosen layout, its folder made first where that is the user's.
+    void writeOutput(int layout);
     void closeEvent(QCloseEvent* event) override;
 
     TaskContext& context_;

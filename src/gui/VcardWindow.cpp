@@ -4,21 +4,17 @@
 
 namespace paluksen {
 
-VcardWindow::VcardWindow(TaskContext& context)
-    : TaskWindow(context, jobOfWindow(u"PalukF03"), {1890, 200, 800, 1200}),
-      outputPath_(context.paths.output(job_.fileName))
+VcardWindow::VcardWindow(TaskContext& context) : TaskWindow(context, jobOfWindow(u"PalukF03"), {1890, 200, 800, 1200})
 {
-    setStatus(shownPath(outputPath_) + QStringLiteral("\nに出力します。"));
+    setStatus(shownPath(outputPath()) + QStringLiteral("\nに出力します。"));
 }
 
 void VcardWindow::run()
 {
-    context_.paths.makeOutputDir();
-    job_.exportTo(context_.store, OutputTarget::file(outputPath_), 0, context_.clock,
-                  [this](const QString& status) { setStatus(status); });
+    writeOutput(0);
     context_.platform.messageBox(
         this,
-        QStringLiteral("vCard ファイルを作成しました。\n") + QDir::toNativeSeparators(outputPath_) +
+        QStringLiteral("vCard ファイルを作成しました。\n") + QDir::toNativeSeparators(outputPath()) +
             QStringLiteral(
                 "\nThunderbird のアドレス帳や Google コンタクトでは「インポート」でこのファイルを選んでください。"
                 "\nスマートフォンにはメールに添付して送り、開くと取り込めます。"),

@@ -13,9 +13,6 @@ public:
 
 protected:
     void run() override;
-
-private:
-    QString outputPath_;
 };
 
 } // namespace paluksen
